@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringView>
+
+namespace numeric {
+
+// Reads the number at the start of a typed text, the way every calculator reads its boxes:
+// blanks, tabs and line feeds are skipped anywhere; an optional sign, digits with at most one
+// point, an optional exponent (E or D, optional sign, digits); reading stops at the first
+// character that cannot continue the number and what was read so far is the value ("12abc" is
+// 12, "abc" and "" are 0). The point is always the decimal separator, whatever the locale.
+// Arabic-Indic digits (U+0660..U+0669, U+06F0..U+06F9) are digits and U+066B is the point.
+// Throws platform::RuntimeError 6 when the value lies beyond the range of a double.
+double numberEntry(QStringView text);
+
+} // namespace numeric
