@@ -1,0 +1,51 @@
+# Shared by scripts/run and scripts/test: installs what is missing, configures and builds.
+# Sourced, not run.
+
+KOZMAT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+KOZMAT_BUILD=${KOZMAT_BUILD:-$KOZMAT_ROOT/build}
+
+say() { printf '%s\n' "$*" >&2; }
+
+as_root() {
+    if [ "$(id -u)" = 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "$@"
+    else
+        say "Installing packages needs root: run this as root, or install sudo."
+        exit 1
+    fi
+}
+
+# install_packages USE... : installs the packages of scripts/packages.txt needed for these uses.
+install_packages() {
+    local wanted missing=() pkg
+    wanted=$(awk -v uses=" $* " '
+        /^[[:space:]]*(#|$)/ { next }
+        { for (i = 2; i <= NF; i++) if (index(uses, " " $i " ")) { print $1; break } }
+    ' "$KOZMAT_ROOT/scripts/packages.txt")
+    if ! command -v dpkg-query >/dev/null 2>&1; then
+        say "This is not a Debian system; make sure these packages (or their equivalents) are installed:"
+        say "  $(echo $wanted)"
+        return 0
+    fi
+    for pkg in $wanted; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    say "Installing missing Debian packages: ${missing[*]}"
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+# build DIR CMAKE-OPTIONS... : configures (once) and builds into DIR.
+build() {
+    local dir=$1
+    shift
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S "$KOZMAT_ROOT" -B "$dir" -G "Unix Makefiles" -DKOZMAT_WERROR=ON "$@" >/dev/null
+    fi
+    cmake --build "$dir" -j"$(nproc)" -- --no-print-directory
+}

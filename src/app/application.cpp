@@ -1,0 +1,55 @@
+#include "app/application.h"
+
+#include "platform/look.h"
+#include "platform/messagebox.h"
+#include "platform/program.h"
+#include "windows/start/startwindow.h"
+
+namespace app {
+namespace {
+
+WindowId windowOf(StartWindow::Shape shape) {
+    switch (shape) {
+    case StartWindow::Shape::Square:
+        return WindowId::Square;
+    case StartWindow::Shape::Rectangle:
+        return WindowId::Rectangle;
+    case StartWindow::Shape::Rhombus:
+        return WindowId::Rhombus;
+    case StartWindow::Shape::Parallelogram:
+        return WindowId::Parallelogram;
+    case StartWindow::Shape::Circle:
+        return WindowId::Circle;
+    case StartWindow::Shape::Triangle:
+        return WindowId::Triangle;
+    }
+    return WindowId::Start;
+}
+
+} // namespace
+
+Application::Application() {
+    platform::installLook();
+    windows_.add(WindowId::Start, [this] {
+        return new StartWindow({
+            .openShape = [this](StartWindow::Shape shape) { windows_.show(windowOf(shape)); },
+            .exit = [this] { exit(); },
+        });
+    });
+}
+
+void Application::start() {
+    // The start window is built only once the welcome message is gone: nothing of the program
+    // is visible before it, and the message comes up as early as possible.
+    platform::showMessage(QStringLiteral("أهلا و سهلا بكم في كوزماط الإصدار الأول"),
+                          QStringLiteral("ترحيب"), platform::SystemModal);
+    windows_.show(WindowId::Start);
+}
+
+void Application::exit() {
+    platform::showMessage(QStringLiteral("مع السلامة"), QStringLiteral("توديع"),
+                          platform::ApplicationModal);
+    platform::endProgram();
+}
+
+} // namespace app

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/registry.h"
+
+namespace app {
+
+// The life of the program: the welcome message, the start window, the windows it opens, and
+// the exit with its farewell.
+class Application {
+public:
+    // Installs the program's look; call after the QApplication exists.
+    Application();
+
+    // The welcome message, then, once it is dismissed, the start window.
+    void start();
+    // The farewell message, then every window closes and the event loop ends with status 0.
+    void exit();
+
+    WindowRegistry& windows() { return windows_; }
+
+private:
+    WindowRegistry windows_;
+};
+
+} // namespace app

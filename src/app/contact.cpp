@@ -1,0 +1,28 @@
+#include "app/contact.h"
+
+#include "platform/click.h"
+
+#include <QLabel>
+
+namespace app {
+
+QString contactText(Contact contact) {
+    switch (contact) {
+    case Contact::Credit:
+        return QStringLiteral("تصميم وبرمجة: فريق كوزماط");
+    case Contact::Email:
+        return QStringLiteral("kozmat@example.org");
+    case Contact::Website:
+        return QStringLiteral("kozmat.example.org");
+    }
+    return {};
+}
+
+void bindContact(QAbstractButton* button, QLabel* greeting, Contact contact, int blanksBefore,
+                 int blanksAfter) {
+    const QString caption =
+        QString(blanksBefore, u' ') + contactText(contact) + QString(blanksAfter, u' ');
+    platform::onClick(button, [greeting, caption] { greeting->setText(caption); });
+}
+
+} // namespace app

@@ -1,0 +1,71 @@
+#include "platform/look.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QResource>
+#include <QStyle>
+#include <QStyleFactory>
+#include <utility>
+
+static void initFontResources() {
+    Q_INIT_RESOURCE(fonts);
+}
+
+namespace platform {
+namespace {
+
+// Registers an embedded font in place (the resource is stored uncompressed, so no copy is
+// made) and returns its family name.
+QString registerFont(const QString& path) {
+    const QResource resource(path);
+    Q_ASSERT(resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression);
+    const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                                    static_cast<qsizetype>(resource.size()));
+    const int id = QFontDatabase::addApplicationFontFromData(data);
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    return families.value(0);
+}
+
+void fillWithButtonFace(QWidget* widget, const QColor& face) {
+    widget->setAutoFillBackground(true);
+    // A palette of its own comes from the form, which sets one only for a back colour.
+    if (widget->testAttribute(Qt::WA_SetPalette))
+        return;
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, face);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+void installLook() {
+    static bool installed = false;
+    if (std::exchange(installed, true))
+        return;
+    initFontResources();
+    const QString latin = registerFont(QStringLiteral(":/fonts/latin.ttf"));
+    const QString arabic = registerFont(QStringLiteral(":/fonts/arabic.ttf"));
+
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setPalette(QApplication::style()->standardPalette());
+
+    QFont font;
+    font.setFamilies({latin, arabic});
+    font.setPixelSize(12);
+    font.setWeight(QFont::Normal);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    QApplication::setFont(font);
+}
+
+void prepareWindow(QWidget* window) {
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    fillWithButtonFace(window, face);
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (qobject_cast<QGroupBox*>(child) || qobject_cast<QLabel*>(child))
+            fillWithButtonFace(child, face);
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,18 @@
+#pragma once
+
+class QWidget;
+
+namespace platform {
+
+// The program's look, the same on every desktop: the embedded fonts (Noto Sans for Latin and
+// signs, Noto Sans Arabic UI for Arabic) at 12 pixels, the Fusion style and its light palette.
+// Call after the QApplication exists and before any window or message box; later calls do
+// nothing.
+void installLook();
+
+// Finishes a window built from its form: the window, its frames, labels and picture boxes that
+// set no background colour of their own are filled with the button-face colour, like the
+// standard controls they stand for.
+void prepareWindow(QWidget* window);
+
+} // namespace platform

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace platform {
+
+// Message-box styles the program passes: modal to the program, or on top of every window.
+enum MessageStyle : int { ApplicationModal = 0, SystemModal = 4096 };
+
+// Shows a message box with one "موافق" button and no icon, and waits until it is dismissed
+// (by the button, Enter, Escape or the close box; which one does not matter).
+void showMessage(const QString& prompt, const QString& title, int style);
+
+// Everything the program shows as a message goes through one replaceable function, so that
+// tests can record messages instead of blocking in a modal loop. An empty hook restores the
+// message box. Returns the hook that was in place.
+using MessageHook = std::function<void(const QString& prompt, const QString& title, int style)>;
+MessageHook setMessageHook(MessageHook hook);
+
+} // namespace platform

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// The application title: the program's name, and the title of its error messages.
+inline QString applicationTitle() {
+    return QStringLiteral("كوزماط");
+}
+
+// Ends the program at once: every window disappears together, no window's closing logic runs,
+// nothing is asked, and the program leaves its event loop with status 0.
+void endProgram();
+
+} // namespace platform

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class البداية;
+}
+
+// The window the program starts on: the shape menu, the four-function calculator, the credits
+// and contact buttons, the greeting label and the exit button.
+class StartWindow : public QWidget {
+public:
+    enum class Shape { Square, Rectangle, Rhombus, Parallelogram, Circle, Triangle };
+    struct Actions {
+        std::function<void(Shape)> openShape;
+        std::function<void()> exit;
+    };
+
+    explicit StartWindow(Actions actions);
+    ~StartWindow() override;
+
+private:
+    void compute();
+
+    std::unique_ptr<Ui::البداية> ui;
+};

@@ -1,0 +1,9 @@
+#include "layout.h"
+
+namespace layout {
+
+std::vector<Window> allWindows() {
+    return {startWindow()};
+}
+
+} // namespace layout

@@ -1,0 +1,284 @@
+// The start window's behaviour: its calculator, its menu, its credits buttons and its exit.
+
+#include "app/contact.h"
+#include "platform/look.h"
+#include "platform/messagebox.h"
+#include "windows/start/startwindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+Q_DECLARE_METATYPE(StartWindow::Shape)
+Q_DECLARE_METATYPE(app::Contact)
+
+namespace {
+
+struct Message {
+    QString prompt, title;
+    int style;
+};
+
+// The result as the user's locale writes it: the tables below use the point.
+QString local(QString text) {
+    return text.replace(u'.', QLocale::system().decimalPoint());
+}
+
+} // namespace
+
+class TestStartWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<StartWindow> window;
+    std::vector<StartWindow::Shape> opened;
+    int exits = 0;
+    std::vector<Message> messages;
+
+    template <class T> T* get(const char* name) { return window->findChild<T*>(name); }
+
+    void type(const char* box, const QString& text) {
+        auto* edit = get<QLineEdit>(box);
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    }
+    void click(const char* button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
+    QString result() { return get<QLabel>("Label1")->text(); }
+    QString greeting() { return get<QLabel>("Label4")->text(); }
+
+private slots:
+    void initTestCase() {
+        platform::installLook();
+        platform::setMessageHook([this](const QString& prompt, const QString& title, int style) {
+            messages.push_back({prompt, title, style});
+        });
+        // Where the environment names a separator, the locale must really use it.
+        const QByteArray lang = qgetenv("LC_ALL");
+        QCOMPARE(QLocale::system().decimalPoint(), lang.startsWith("de_") ? u"," : u".");
+    }
+    void init() {
+        opened.clear();
+        messages.clear();
+        exits = 0;
+        window = std::make_unique<StartWindow>(StartWindow::Actions{
+            [this](StartWindow::Shape s) { opened.push_back(s); }, [this] { ++exits; }});
+        window->show();
+    }
+    void cleanup() { window.reset(); }
+
+    void initialState() {
+        QVERIFY(get<QLineEdit>("Text1")->text().isEmpty());
+        QVERIFY(get<QLineEdit>("Text2")->text().isEmpty());
+        for (const char* option : {"Option1", "Option2", "Option3", "Option4"})
+            QVERIFY(!get<QRadioButton>(option)->isChecked());
+        QVERIFY(result().isEmpty());
+        QCOMPARE(greeting(), u"أتمنى أن ينال البرنامج إعجابكم");
+    }
+
+    void calculator_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("7 + 2") << "7"
+                               << "2"
+                               << "Option1"
+                               << "9";
+        QTest::newRow("7 - 2") << "7"
+                               << "2"
+                               << "Option2"
+                               << "5";
+        QTest::newRow("7 * 2") << "7"
+                               << "2"
+                               << "Option3"
+                               << "14";
+        QTest::newRow("7 / 2") << "7"
+                               << "2"
+                               << "Option4"
+                               << "3.5";
+        QTest::newRow("2 - 7 is first minus second") << "2"
+                                                     << "7"
+                                                     << "Option2"
+                                                     << "-5";
+        QTest::newRow("empty boxes add to 0") << ""
+                                              << ""
+                                              << "Option1"
+                                              << "0";
+        QTest::newRow("12abc * 3") << "12abc"
+                                   << "3"
+                                   << "Option3"
+                                   << "36";
+        QTest::newRow("1 / 3 has 15 digits") << "1"
+                                             << "3"
+                                             << "Option4"
+                                             << "0.333333333333333";
+        QTest::newRow("typed with the point") << "2.5"
+                                              << "0.1"
+                                              << "Option1"
+                                              << "2.6";
+        QTest::newRow("a comma ends the number") << "2,5"
+                                                 << "1"
+                                                 << "Option1"
+                                                 << "3";
+        QTest::newRow("0 / 5") << "0"
+                               << "5"
+                               << "Option4"
+                               << "0";
+        QTest::newRow("large") << "1e200"
+                               << "1e100"
+                               << "Option3"
+                               << "1E+300";
+    }
+    void calculator() {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QString, option);
+        QFETCH(QString, expected);
+        type("Text1", first);
+        type("Text2", second);
+        QTest::mouseClick(get<QRadioButton>(qPrintable(option)), Qt::LeftButton);
+        click("Command11");
+        QCOMPARE(result(), local(expected));
+        QVERIFY(messages.empty());
+    }
+
+    void noOptionLeavesTheResult() {
+        type("Text1", "4");
+        type("Text2", "5");
+        click("Command11");
+        QVERIFY(result().isEmpty());
+        QTest::mouseClick(get<QRadioButton>("Option3"), Qt::LeftButton);
+        click("Command11");
+        QCOMPARE(result(), u"20");
+        // Another operation, or other values, change nothing until the next press.
+        QTest::mouseClick(get<QRadioButton>("Option1"), Qt::LeftButton);
+        type("Text1", "100");
+        QCOMPARE(result(), u"20");
+        QVERIFY(get<QRadioButton>("Option1")->isChecked());
+        QVERIFY(!get<QRadioButton>("Option3")->isChecked());
+        click("Command11");
+        QCOMPARE(result(), u"105");
+    }
+
+    void errorsLeaveEverythingAsItWas_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("5 / 0") << "5"
+                               << "0"
+                               << "Option4" << u"خطأ 11: القسمة على صفر"_qs;
+        QTest::newRow("0 / 0") << "0"
+                               << "0"
+                               << "Option4" << u"خطأ 6: تجاوز السعة"_qs;
+        QTest::newRow("-5 / 0") << "-5"
+                                << ""
+                                << "Option4" << u"خطأ 11: القسمة على صفر"_qs;
+        QTest::newRow("overflowing product") << "1e200"
+                                             << "1e200"
+                                             << "Option3" << u"خطأ 6: تجاوز السعة"_qs;
+        QTest::newRow("overflowing sum") << "1.7e308"
+                                         << "1.7e308"
+                                         << "Option1" << u"خطأ 6: تجاوز السعة"_qs;
+        QTest::newRow("number beyond a double") << "1e400"
+                                                << "1"
+                                                << "Option1" << u"خطأ 6: تجاوز السعة"_qs;
+    }
+    void errorsLeaveEverythingAsItWas() {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QString, option);
+        QFETCH(QString, message);
+        type("Text1", "1");
+        type("Text2", "2");
+        QTest::mouseClick(get<QRadioButton>("Option1"), Qt::LeftButton);
+        click("Command11");
+        QCOMPARE(result(), u"3");
+
+        type("Text1", first);
+        type("Text2", second);
+        QTest::mouseClick(get<QRadioButton>(qPrintable(option)), Qt::LeftButton);
+        click("Command11");
+        QCOMPARE(messages.size(), size_t(1));
+        QCOMPARE(messages[0].prompt, message);
+        QCOMPARE(messages[0].title, u"كوزماط");
+        QCOMPARE(messages[0].style, 0);
+        QCOMPARE(result(), u"3");
+        QCOMPARE(get<QLineEdit>("Text1")->text(), first);
+        QCOMPARE(get<QLineEdit>("Text2")->text(), second);
+        QVERIFY(get<QRadioButton>(qPrintable(option))->isChecked());
+        QVERIFY(window->isVisible());
+
+        // The program goes on: the next press computes.
+        type("Text1", "6");
+        type("Text2", "4");
+        QTest::mouseClick(get<QRadioButton>("Option3"), Qt::LeftButton);
+        click("Command11");
+        QCOMPARE(messages.size(), size_t(1));
+        QCOMPARE(result(), u"24");
+    }
+
+    void arabicIndicDigits() {
+        auto* edit = get<QLineEdit>("Text1");
+        edit->clear();
+        for (QChar ch : u"١٢٫٥")
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        QCOMPARE(edit->text(), u"١٢٫٥");
+        type("Text2", "2");
+        QTest::mouseClick(get<QRadioButton>("Option3"), Qt::LeftButton);
+        click("Command11");
+        QCOMPARE(result(), u"25");
+    }
+
+    void menuOpensEachShape_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<StartWindow::Shape>("shape");
+        QTest::newRow("square") << "Command1" << StartWindow::Shape::Square;
+        QTest::newRow("rectangle") << "Command2" << StartWindow::Shape::Rectangle;
+        QTest::newRow("rhombus") << "Command3" << StartWindow::Shape::Rhombus;
+        QTest::newRow("parallelogram") << "Command4" << StartWindow::Shape::Parallelogram;
+        QTest::newRow("circle") << "Command5" << StartWindow::Shape::Circle;
+        QTest::newRow("triangle") << "Command6" << StartWindow::Shape::Triangle;
+    }
+    void menuOpensEachShape() {
+        QFETCH(QString, button);
+        QFETCH(StartWindow::Shape, shape);
+        type("Text1", "7");
+        click(qPrintable(button));
+        QCOMPARE(opened, std::vector{shape});
+        QCOMPARE(get<QLineEdit>("Text1")->text(), u"7");
+        QCOMPARE(exits, 0);
+    }
+
+    void exitButton() {
+        click("Command10");
+        QCOMPARE(exits, 1);
+        QVERIFY(opened.empty());
+    }
+
+    void credits_data() {
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<app::Contact>("shown");
+        QTest::newRow("designer") << QStringList{"Command7"} << app::Contact::Credit;
+        QTest::newRow("mail") << QStringList{"Command8"} << app::Contact::Email;
+        QTest::newRow("site") << QStringList{"Command9"} << app::Contact::Website;
+        QTest::newRow("each replaces the last")
+            << QStringList{"Command7", "Command8", "Command9"} << app::Contact::Website;
+        QTest::newRow("twice is once")
+            << QStringList{"Command8", "Command8"} << app::Contact::Email;
+    }
+    void credits() {
+        QFETCH(QStringList, buttons);
+        QFETCH(app::Contact, shown);
+        for (const QString& b : buttons)
+            click(qPrintable(b));
+        QCOMPARE(greeting(), app::contactText(shown));
+        QVERIFY(messages.empty());
+    }
+};
+
+QTEST_MAIN(TestStartWindow)
+#include "tst_startwindow.moc"
