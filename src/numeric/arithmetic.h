@@ -1,11 +1,31 @@
 #pragma once
 
+#include "platform/runtimeerror.h"
+
+#include <cfenv>
+#include <cmath>
+
 namespace numeric {
 
 // Guarded arithmetic: runs a formula on doubles and throws platform::RuntimeError when its
 // result is not a finite double or the computation raised a floating-point fault
-// (6 for overflow and invalid operation, 11 for division by zero).
-template <class Formula> double guarded(Formula formula);
+// (6 for overflow and invalid operation, 11 for division by zero). Underflow and inexact
+// results are not faults.
+template <class Formula> double guarded(Formula formula) {
+    std::feclearexcept(FE_ALL_EXCEPT);
+    // Stored through a volatile so that the computation cannot sink below the flag test.
+    const volatile double stored = formula();
+    const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
+    const double result = stored;
+    if (raised & FE_DIVBYZERO)
+        throw platform::RuntimeError::divisionByZero();
+    // The compiler may still move operations across the flag calls. In sums, products and
+    // powers of finite numbers an overflow anywhere leaves an infinity or NaN in the result, so
+    // the finiteness test alone catches every overflow of such a formula.
+    if ((raised & (FE_OVERFLOW | FE_INVALID)) || !std::isfinite(result))
+        throw platform::RuntimeError::overflow();
+    return result;
+}
 
 // The four operations of the start window's calculator. x / 0 throws error 11, 0 / 0 error 6,
 // a result beyond the range of a double error 6.

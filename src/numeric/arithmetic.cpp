@@ -1,0 +1,23 @@
+#include "numeric/arithmetic.h"
+
+namespace numeric {
+
+double variantArithmetic(Operation operation, double a, double b) {
+    switch (operation) {
+    case Operation::Add:
+        return guarded([=] { return a + b; });
+    case Operation::Subtract:
+        return guarded([=] { return a - b; });
+    case Operation::Multiply:
+        return guarded([=] { return a * b; });
+    case Operation::Divide:
+        // Told apart before dividing, so the answer never hangs on where the flags get tested.
+        if (b == 0)
+            throw a == 0 ? platform::RuntimeError::overflow()
+                         : platform::RuntimeError::divisionByZero();
+        return guarded([=] { return a / b; });
+    }
+    throw platform::RuntimeError::internal();
+}
+
+} // namespace numeric
