@@ -1,0 +1,91 @@
+// draw-pictures [--verbose] FOLDER
+// Draws the program's nine picture files into FOLDER (normally assets/).
+#include "drawing.h"
+#include "palette.h"
+#include "pictures.h"
+#include "writers.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+struct JpegPicture {
+    const char* file;
+    QImage (*draw)();
+};
+
+constexpr JpegPicture jpegPictures[] = {
+    {"square.jpg", drawSquare},
+    {"rectangle.jpg", drawRectangle},
+    {"rhombus.jpg", drawRhombus},
+    {"parallelogram.jpg", drawParallelogram},
+    {"circle.jpg", drawCircleChart},
+    {"triangle-parts.jpg", drawTriangleParts},
+    {"triangle-kinds.jpg", drawTriangleKinds},
+};
+
+// The GIF keeps index 255 for the transparent white.
+constexpr int gifTransparentIndex = 255;
+
+void drawAll(const QDir& folder) {
+    for (const JpegPicture& picture : jpegPictures) {
+        if (draw::verbose)
+            std::fprintf(stderr, "%s\n", picture.file);
+        writeJpeg(picture.draw(), folder.filePath(QString::fromLatin1(picture.file)));
+    }
+
+    const QImage start = drawStartPicture();
+    const std::vector<QRgb> startPalette =
+        choosePalette(start, startPictureColours(), gifTransparentIndex);
+    writeGif(toIndexed(start, startPalette, gifTransparentIndex, qRgb(0xFF, 0xFF, 0xFF)),
+             gifTransparentIndex, folder.filePath(QStringLiteral("start.gif")));
+
+    // Index 0 is black: under the mask, black leaves the screen as it is.
+    const QImage icon = drawWindowIcon();
+    IndexedImage indexedIcon = toIndexed(icon, choosePalette(icon, {qRgb(0, 0, 0)}, 256));
+    for (int y = 0; y < iconHeight; ++y)
+        for (int x = 0; x < iconWidth; ++x)
+            if (x < iconLeftMasked || x >= iconWidth - iconRightMasked)
+                indexedIcon.indices[std::size_t(y * iconWidth + x)] = 0;
+    writeIco(indexedIcon, iconLeftMasked, iconRightMasked,
+             folder.filePath(QStringLiteral("icon.ico")));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Drawing needs fonts but no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    QStringList args = app.arguments().mid(1);
+    if (args.value(0) == QLatin1String("--verbose")) {
+        draw::verbose = true;
+        args.removeFirst();
+    }
+    if (args.size() != 1) {
+        std::fprintf(stderr, "usage: draw-pictures [--verbose] FOLDER\n");
+        return 2;
+    }
+    const QDir folder(args.first());
+    if (!folder.exists()) {
+        std::fprintf(stderr, "draw-pictures: no folder %s\n", qPrintable(args.first()));
+        return 1;
+    }
+    if (!draw::loadArabicFont()) {
+        std::fprintf(stderr, "draw-pictures: cannot load the Arabic font "
+                             "(Debian package fonts-noto-ui-core)\n");
+        return 1;
+    }
+    try {
+        drawAll(folder);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "draw-pictures: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
