@@ -1,0 +1,39 @@
+#include "windows/shapes/squarewindow.h"
+
+#include "app/contact.h"
+#include "numeric/arithmetic.h"
+#include "platform/click.h"
+#include "platform/look.h"
+#include "ui_squarewindow.h"
+#include "windows/boxes.h"
+
+using platform::onClick;
+
+SquareWindow::SquareWindow() : ui(std::make_unique<Ui::المربع>()) {
+    ui->setupUi(this);
+    platform::prepareWindow(this);
+
+    onClick(ui->Command1, [this] { perimeter(); });
+    onClick(ui->Command2, [this] { area(); });
+
+    using app::Contact;
+    app::bindContact(ui->Command6, ui->Label10, Contact::Credit, 0, 1);
+    app::bindContact(ui->Command5, ui->Label10, Contact::Email, 1, 0);
+    app::bindContact(ui->Command4, ui->Label10, Contact::Website, 1, 1);
+}
+
+SquareWindow::~SquareWindow() = default;
+
+void SquareWindow::perimeter() {
+    const double side = windows::readNumber(ui->Text1);
+    const double result = numeric::guarded([&] { return side * 4; });
+    windows::writeResult(ui->Text3, result);
+}
+
+void SquareWindow::area() {
+    // The box is read once for each factor.
+    const double side = windows::readNumber(ui->Text2);
+    const double again = windows::readNumber(ui->Text2);
+    const double result = numeric::guarded([&] { return again * side; });
+    windows::writeResult(ui->Text4, result);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class المربع;
+}
+
+// The square: its definition and picture, and two calculators that share nothing, the
+// perimeter from one side box and the area from another.
+class SquareWindow : public QWidget {
+public:
+    SquareWindow();
+    ~SquareWindow() override;
+
+private:
+    void perimeter();
+    void area();
+
+    std::unique_ptr<Ui::المربع> ui;
+};
