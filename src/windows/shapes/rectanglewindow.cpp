@@ -1,0 +1,43 @@
+#include "windows/shapes/rectanglewindow.h"
+
+#include "app/contact.h"
+#include "numeric/arithmetic.h"
+#include "platform/click.h"
+#include "platform/look.h"
+#include "ui_rectanglewindow.h"
+#include "windows/boxes.h"
+
+using platform::onClick;
+
+RectangleWindow::RectangleWindow() : ui(std::make_unique<Ui::المستطيل>()) {
+    ui->setupUi(this);
+    platform::prepareWindow(this);
+
+    // Here the first button is the area, the second the perimeter.
+    onClick(ui->Command1, [this] { area(); });
+    onClick(ui->Command2, [this] { perimeter(); });
+
+    using app::Contact;
+    app::bindContact(ui->Command6, ui->Label10, Contact::Credit, 2, 1);
+    app::bindContact(ui->Command5, ui->Label10, Contact::Email, 1, 0);
+    app::bindContact(ui->Command4, ui->Label10, Contact::Website, 0, 1);
+}
+
+RectangleWindow::~RectangleWindow() = default;
+
+void RectangleWindow::area() {
+    const double width = windows::readNumber(ui->Text2);
+    const double length = windows::readNumber(ui->Text1);
+    const double result = numeric::guarded([&] { return length * width; });
+    windows::writeResult(ui->Text3, result);
+}
+
+void RectangleWindow::perimeter() {
+    const double width = windows::readNumber(ui->Text2);
+    const double length = windows::readNumber(ui->Text1);
+    const double result = numeric::guarded([&] {
+        const double sum = length + width;
+        return sum + sum;
+    });
+    windows::writeResult(ui->Text3, result);
+}
