@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class Form2;
+}
+
+// The circle: its definition, its components and the value of pi, and two calculators that
+// each take a radius of their own, with pi as 3.14.
+class CircleWindow : public QWidget {
+public:
+    CircleWindow();
+    ~CircleWindow() override;
+
+private:
+    void perimeter();
+    void area();
+
+    std::unique_ptr<Ui::Form2> ui;
+};
