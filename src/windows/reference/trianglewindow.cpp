@@ -1,0 +1,11 @@
+#include "windows/reference/trianglewindow.h"
+
+#include "platform/look.h"
+#include "ui_trianglewindow.h"
+
+TriangleWindow::TriangleWindow() : ui(std::make_unique<Ui::Form3>()) {
+    ui->setupUi(this);
+    platform::prepareWindow(this);
+}
+
+TriangleWindow::~TriangleWindow() = default;

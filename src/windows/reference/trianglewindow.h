@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class Form3;
+}
+
+// The triangle reference page: the definition and the six kinds of triangle, with their
+// pictures. Fixed contents only; it handles no event.
+class TriangleWindow : public QWidget {
+public:
+    TriangleWindow();
+    ~TriangleWindow() override;
+
+private:
+    std::unique_ptr<Ui::Form3> ui;
+};
