@@ -3,6 +3,12 @@
 #include "platform/look.h"
 #include "platform/messagebox.h"
 #include "platform/program.h"
+#include "windows/reference/trianglewindow.h"
+#include "windows/shapes/circlewindow.h"
+#include "windows/shapes/parallelogramwindow.h"
+#include "windows/shapes/rectanglewindow.h"
+#include "windows/shapes/rhombuswindow.h"
+#include "windows/shapes/squarewindow.h"
 #include "windows/start/startwindow.h"
 
 namespace app {
@@ -36,6 +42,12 @@ Application::Application() {
             .exit = [this] { exit(); },
         });
     });
+    windows_.add(WindowId::Square, [] { return new SquareWindow; });
+    windows_.add(WindowId::Rectangle, [] { return new RectangleWindow; });
+    windows_.add(WindowId::Rhombus, [] { return new RhombusWindow; });
+    windows_.add(WindowId::Parallelogram, [] { return new ParallelogramWindow; });
+    windows_.add(WindowId::Circle, [] { return new CircleWindow; });
+    windows_.add(WindowId::Triangle, [] { return new TriangleWindow; });
 }
 
 void Application::start() {
