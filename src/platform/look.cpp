@@ -16,6 +16,10 @@ static void initFontResources() {
 namespace platform {
 namespace {
 
+// The layouts were made for a font of about 8 points (10.7 pixels at 96 dots per inch): at 10
+// pixels every caption fits its box, at 12 some twenty formulas and definitions lose words.
+constexpr int fontPixelSize = 10;
+
 // Registers an embedded font in place (the resource is stored uncompressed, so no copy is
 // made) and returns its family name.
 QString registerFont(const QString& path) {
@@ -53,7 +57,7 @@ void installLook() {
 
     QFont font;
     font.setFamilies({latin, arabic});
-    font.setPixelSize(12);
+    font.setPixelSize(fontPixelSize);
     font.setWeight(QFont::Normal);
     font.setHintingPreference(QFont::PreferVerticalHinting);
     QApplication::setFont(font);

@@ -5,7 +5,7 @@ class QWidget;
 namespace platform {
 
 // The program's look, the same on every desktop: the embedded fonts (Noto Sans for Latin and
-// signs, Noto Sans Arabic UI for Arabic) at 12 pixels, the Fusion style and its light palette.
+// signs, Noto Sans Arabic UI for Arabic) at 10 pixels, the Fusion style and its light palette.
 // Call after the QApplication exists and before any window or message box; later calls do
 // nothing.
 void installLook();

@@ -1,0 +1,127 @@
+// The program's look: its own fonts, used even where the machine has none, and every caption
+// of every window wholly inside its box.
+
+#include "platform/look.h"
+#include "windows/reference/trianglewindow.h"
+#include "windows/shapes/circlewindow.h"
+#include "windows/shapes/parallelogramwindow.h"
+#include "windows/shapes/rectanglewindow.h"
+#include "windows/shapes/rhombuswindow.h"
+#include "windows/shapes/squarewindow.h"
+#include "windows/start/startwindow.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRawFont>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTextLayout>
+#include <memory>
+
+class TestLook : public QObject {
+    Q_OBJECT
+
+    std::vector<std::unique_ptr<QWidget>> windows;
+
+    // Each glyph run of a text laid out in the application font: its font family and whether
+    // any character fell back to the missing-glyph box.
+    static QList<QGlyphRun> layOut(const QString& text) {
+        QTextLayout layout(text, QApplication::font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        return layout.glyphRuns();
+    }
+
+private slots:
+    void initTestCase() {
+        platform::installLook();
+        windows.emplace_back(new StartWindow({[](StartWindow::Shape) {}, [] {}}));
+        windows.emplace_back(new SquareWindow);
+        windows.emplace_back(new RectangleWindow);
+        windows.emplace_back(new RhombusWindow);
+        windows.emplace_back(new ParallelogramWindow);
+        windows.emplace_back(new CircleWindow);
+        windows.emplace_back(new TriangleWindow);
+        for (auto& w : windows)
+            w->show();
+    }
+
+    void fontsAreTheProgramsOwn_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("family");
+        QTest::newRow("arabic") << u"كوزماط"_qs << u"Noto Sans Arabic UI"_qs;
+        QTest::newRow("diacritics") << u"أضلاعًا"_qs << u"Noto Sans Arabic UI"_qs;
+        QTest::newRow("arabic comma") << u"،"_qs << u"Noto Sans Arabic UI"_qs;
+        QTest::newRow("latin") << u"kozmat@example.org (PI) 3,14159"_qs << u"Noto Sans"_qs;
+        QTest::newRow("signs") << u"90° * / + - ="_qs << u"Noto Sans"_qs;
+    }
+    void fontsAreTheProgramsOwn() {
+        QFETCH(QString, text);
+        QFETCH(QString, family);
+        QCOMPARE(QApplication::font().pixelSize(), 10);
+        const QList<QGlyphRun> runs = layOut(text);
+        QVERIFY(!runs.isEmpty());
+        for (const QGlyphRun& run : runs) {
+            QCOMPARE(run.rawFont().familyName(), family);
+            QVERIFY(!run.glyphIndexes().contains(0)); // no missing-glyph box
+        }
+    }
+
+    // Arabic letters take their joined forms: the same letter gives another glyph alone and
+    // inside a word.
+    void arabicIsShaped() {
+        const auto glyphs = [](const QString& text) { return layOut(text).front().glyphIndexes(); };
+        const quint32 alone = glyphs(u"س"_qs).front();
+        const auto word = glyphs(u"سهل"_qs);
+        QCOMPARE(word.size(), 3);
+        QVERIFY(!word.contains(alone));
+    }
+
+    void captionsFit_data() {
+        QTest::addColumn<QWidget*>("control");
+        for (auto& w : windows)
+            for (QWidget* c : w->findChildren<QWidget*>())
+                QTest::newRow(qPrintable(w->objectName() + u'/' + c->objectName())) << c;
+    }
+    void captionsFit() {
+        QFETCH(QWidget*, control);
+        const QFontMetrics metrics(control->font());
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            const QRect box = label->contentsRect();
+            const QRect needed =
+                metrics.boundingRect(QRect(0, 0, box.width(), 1 << 20),
+                                     int(label->alignment()) | Qt::TextWordWrap, label->text());
+            QVERIFY2(needed.height() <= box.height() && needed.width() <= box.width(),
+                     qPrintable(QStringLiteral("needs %1 x %2 in %3 x %4")
+                                    .arg(needed.width())
+                                    .arg(needed.height())
+                                    .arg(box.width())
+                                    .arg(box.height())));
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            // The room the style leaves for the caption: beside a radio button's circle, or
+            // inside a push button's margins.
+            const int room =
+                qobject_cast<QRadioButton*>(button)
+                    ? button->style()
+                          ->subElementRect(QStyle::SE_RadioButtonContents, &option, button)
+                          .width()
+                    : button->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+            const int needed = metrics.horizontalAdvance(button->text());
+            QVERIFY2(needed <= room,
+                     qPrintable(QStringLiteral("needs %1 in %2").arg(needed).arg(room)));
+        } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+            QVERIFY(metrics.horizontalAdvance(frame->title()) < frame->width());
+        }
+    }
+};
+
+QTEST_MAIN(TestLook)
+#include "tst_look.moc"
