@@ -42,5 +42,11 @@ struct Window {
 std::vector<Window> allWindows();
 
 Window startWindow();
+Window squareWindow();
+Window rectangleWindow();
+Window rhombusWindow();
+Window parallelogramWindow();
+Window circleWindow();
+Window triangleWindow();
 
 } // namespace layout

@@ -3,7 +3,10 @@
 namespace layout {
 
 std::vector<Window> allWindows() {
-    return {startWindow()};
+    return {
+        startWindow(),         squareWindow(), rectangleWindow(), rhombusWindow(),
+        parallelogramWindow(), circleWindow(), triangleWindow(),
+    };
 }
 
 } // namespace layout

@@ -1,0 +1,61 @@
+#include "layout.h"
+#include "windows/shapes/rhombuswindow.h"
+
+namespace layout {
+
+Window rhombusWindow() {
+    return {
+        u"المعين"_qs,
+        u"المعين"_qs,
+        7995,
+        8610,
+        0xFFE0C0,
+        {
+            {u"Command6"_qs, Kind::Button, u"window"_qs, u"المصمم"_qs, 5880, 8160, 1455, 375, 16},
+            {u"Frame7"_qs, Kind::Frame, u"window"_qs, u"شاشة المعلومات"_qs, 1320, 7320, 5295, 735,
+             14},
+            {u"Label10"_qs, Kind::Label, u"Frame7"_qs, u"أتمنى أن ينال البرنامج إعجابكم"_qs, 840,
+             360, 3135, 255, 15, noColour, Align::Centre},
+            {u"Command5"_qs, Kind::Button, u"window"_qs, u"بريدي"_qs, 3000, 8160, 1455, 375, 13},
+            {u"Command4"_qs, Kind::Button, u"window"_qs, u"موقعي"_qs, 480, 8160, 1455, 375, 12},
+            {u"Frame5"_qs, Kind::Frame, u"window"_qs, u"الشكل يمثل معين"_qs, 120, 960, 7815, 3735,
+             9},
+            {u"Picture1"_qs, Kind::Picture, u"Frame5"_qs, {}, 360, 240, 3255, 3375, 17},
+            {u"Label8"_qs, Kind::Label, u"Frame5"_qs, u"طول القطر الثاني = ب ج"_qs, 5640, 1800,
+             1695, 255, 11, 0xFFE0C0, Align::Centre},
+            {u"Label7"_qs, Kind::Label, u"Frame5"_qs, u"طول القطر الأول = أ د"_qs, 5640, 1080, 1695,
+             255, 10, 0xC0C0FF, Align::Centre},
+            {u"Frame4"_qs, Kind::Frame, u"window"_qs, u"تعريف"_qs, 1080, 120, 5895, 735, 7},
+            {u"Label6"_qs, Kind::Label, u"Frame4"_qs,
+             u"المعين شكل رباعي طول أضلاعه الأربع متطابقة"_qs, 240, 240, 5535, 255, 8, 0xE0E0E0,
+             Align::Centre},
+            {u"Frame3"_qs, Kind::Frame, u"window"_qs, u"المساحة"_qs, 120, 4800, 3855, 2295, 5},
+            {u"Command2"_qs, Kind::Button, u"Frame3"_qs, u"المساحة"_qs, 1080, 1800, 1215, 315, 25},
+            {u"Text5"_qs, Kind::TextBox, u"Frame3"_qs, {}, 240, 1440, 1095, 285, 24},
+            {u"Text4"_qs, Kind::TextBox, u"Frame3"_qs, {}, 240, 1080, 1095, 285, 23},
+            {u"Text2"_qs, Kind::TextBox, u"Frame3"_qs, {}, 240, 720, 1095, 285, 22},
+            {u"Label11"_qs, Kind::Label, u"Frame3"_qs, u"النتيجة"_qs, 2400, 1440, 1095, 255, 26,
+             0xFFC0C0, Align::Centre},
+            {u"Label9"_qs, Kind::Label, u"Frame3"_qs, u"طول القطر الثاني"_qs, 2160, 1080, 1575, 375,
+             21, noColour, Align::Centre},
+            {u"Label5"_qs, Kind::Label, u"Frame3"_qs, u"طول القطر الأول"_qs, 2160, 720, 1575, 255,
+             20, noColour, Align::Centre},
+            {u"Label4"_qs, Kind::Label, u"Frame3"_qs,
+             u"المساحة = (طول القطر الأول * طول القطر الثاني) / 2"_qs, 240, 240, 3495, 255, 6,
+             0xC0C0FF, Align::Centre},
+            {u"Frame1"_qs, Kind::Frame, u"window"_qs, u"المحيط"_qs, 4440, 4800, 3495, 2295, 0},
+            {u"Command1"_qs, Kind::Button, u"Frame1"_qs, u"المحيط"_qs, 960, 1800, 1335, 315, 19},
+            {u"Text3"_qs, Kind::TextBox, u"Frame1"_qs, {}, 240, 1320, 1095, 285, 4},
+            {u"Text1"_qs, Kind::TextBox, u"Frame1"_qs, {}, 240, 840, 1095, 285, 3},
+            {u"Label2"_qs, Kind::Label, u"Frame1"_qs, u"المحيط = 4 * طول الضلع"_qs, 960, 240, 1935,
+             255, 18, 0xC0C0FF, Align::Left},
+            {u"Label3"_qs, Kind::Label, u"Frame1"_qs, u"النتيجة"_qs, 2400, 1320, 975, 255, 2,
+             0xFFC0C0, Align::Centre},
+            {u"Label1"_qs, Kind::Label, u"Frame1"_qs, u"طول الضلع"_qs, 2280, 840, 1095, 375, 1,
+             noColour, Align::Centre},
+        },
+        [] { return new RhombusWindow; },
+    };
+}
+
+} // namespace layout
