@@ -1,5 +1,6 @@
-// The life of the program: welcome before any window, one window per slot, exit with farewell,
-// and errors that leave the program running.
+// The life of the program: welcome before any window, one window per slot, the shape windows
+// opened from the start window's menu, exit with farewell, and errors that leave the program
+// running.
 
 #include "app/application.h"
 #include "platform/messagebox.h"
@@ -7,11 +8,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <optional>
+
+Q_DECLARE_METATYPE(app::WindowId)
 
 namespace {
 
@@ -33,6 +37,37 @@ void settle() {
     QCoreApplication::processEvents();
 }
 
+struct Shape {
+    app::WindowId id;
+    const char* button; // on the start window's menu
+    QString form;
+};
+
+const Shape shapes[] = {
+    {app::WindowId::Square, "Command1", u"المربع"_qs},
+    {app::WindowId::Rectangle, "Command2", u"المستطيل"_qs},
+    {app::WindowId::Rhombus, "Command3", u"المعين"_qs},
+    {app::WindowId::Parallelogram, "Command4", u"Form1"_qs},
+    {app::WindowId::Circle, "Command5", u"Form2"_qs},
+    {app::WindowId::Triangle, "Command6", u"Form3"_qs},
+};
+
+const Shape& shape(app::WindowId id) {
+    for (const Shape& s : shapes)
+        if (s.id == id)
+            return s;
+    qFatal("no such shape");
+}
+
+QStringList visibleForms() {
+    QStringList forms;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            forms << w->objectName();
+    forms.sort();
+    return forms;
+}
+
 } // namespace
 
 class TestApplication : public QObject {
@@ -43,6 +78,15 @@ class TestApplication : public QObject {
 
     QWidget* start() { return application->windows().window(app::WindowId::Start); }
     template <class T> T* get(const char* name) { return start()->findChild<T*>(name); }
+
+    // Presses the shape's menu button on the start window; returns the window it shows.
+    QWidget* openFromMenu(app::WindowId id) {
+        QTest::mouseClick(get<QPushButton>(shape(id).button), Qt::LeftButton);
+        QWidget* w = application->windows().window(id);
+        if (w && w->objectName() != shape(id).form)
+            qFatal("%s opened %s", shape(id).button, qPrintable(w->objectName()));
+        return w;
+    }
 
 private slots:
     void initTestCase() {
@@ -105,6 +149,136 @@ private slots:
         QCOMPARE(messages[1].style, 0);
         // Shown while the windows are still there, then every window is gone at once.
         QCOMPARE(messages[1].visibleWindows, 1);
+        QCOMPARE(visibleWindows(), 0);
+    }
+
+    void allShapeWindowsOpenBesideTheStartWindow() {
+        QStringList expected{u"البداية"_qs};
+        for (const Shape& s : shapes) {
+            QWidget* w = openFromMenu(s.id);
+            QVERIFY2(w, s.button);
+            QVERIFY(w->isVisible());
+            QVERIFY(w->isWindow());
+            QVERIFY(!w->parentWidget());
+            QVERIFY(!w->isModal());
+            expected << s.form;
+        }
+        expected.sort();
+        QCOMPARE(visibleWindows(), 7);
+        QCOMPARE(visibleForms(), expected);
+        QCOMPARE(messages.size(), size_t(1));
+
+        // The start window stays usable: its calculator computes.
+        get<QLineEdit>("Text1")->setText(u"7"_qs);
+        get<QLineEdit>("Text2")->setText(u"2"_qs);
+        QTest::mouseClick(get<QRadioButton>("Option3"), Qt::LeftButton);
+        QTest::mouseClick(get<QPushButton>("Command11"), Qt::LeftButton);
+        QCOMPARE(get<QLabel>("Label1")->text(), u"14");
+        QCOMPARE(visibleWindows(), 7);
+    }
+
+    void sameButtonTwiceLeavesOneWindow_data() {
+        QTest::addColumn<app::WindowId>("id");
+        for (const Shape& s : shapes)
+            QTest::newRow(s.button) << s.id;
+    }
+    void sameButtonTwiceLeavesOneWindow() {
+        QFETCH(app::WindowId, id);
+        QWidget* first = openFromMenu(id);
+        QVERIFY(first);
+        if (auto* box = first->findChild<QLineEdit*>(u"Text1"_qs))
+            box->setText(u"42"_qs);
+        // Another window comes in front of it, and it is minimized.
+        const app::WindowId other =
+            id == app::WindowId::Square ? app::WindowId::Circle : app::WindowId::Square;
+        QVERIFY(openFromMenu(other));
+        first->showMinimized();
+        QCOMPARE(visibleWindows(), 3);
+
+        QCOMPARE(openFromMenu(id), first);
+        QCOMPARE(visibleWindows(), 3);
+        QCOMPARE(QApplication::topLevelWidgets().size(), 3);
+        QVERIFY(first->isVisible());
+        QVERIFY(!first->isMinimized());
+        QTRY_COMPARE(QApplication::activeWindow(), first);
+        if (auto* box = first->findChild<QLineEdit*>(u"Text1"_qs))
+            QCOMPARE(box->text(), u"42");
+    }
+
+    void reopenedShapeWindowShowsItsInitialContents_data() {
+        sameButtonTwiceLeavesOneWindow_data();
+    }
+    void reopenedShapeWindowShowsItsInitialContents() {
+        QFETCH(app::WindowId, id);
+        QWidget* w = openFromMenu(id);
+        QVERIFY(w);
+        // Everything typed, computed and written in it.
+        for (QLineEdit* box : w->findChildren<QLineEdit*>())
+            box->setText(u"5"_qs);
+        for (QPushButton* button : w->findChildren<QPushButton*>())
+            QTest::mouseClick(button, Qt::LeftButton);
+        if (auto* greeting = w->findChild<QLabel*>(u"Label10"_qs))
+            QVERIFY(greeting->text() != u"أتمنى أن ينال البرنامج إعجابكم");
+        QVERIFY(w->close());
+        settle();
+        QCOMPARE(visibleWindows(), 1);
+
+        w = openFromMenu(id);
+        QVERIFY(w);
+        QVERIFY(w->isVisible());
+        const bool circle = id == app::WindowId::Circle;
+        for (QLineEdit* box : w->findChildren<QLineEdit*>()) {
+            const bool result =
+                circle && (box->objectName() == u"Text2" || box->objectName() == u"Text4");
+            QCOMPARE(box->text(), result ? u"النتيجة"_qs : QString());
+        }
+        if (id != app::WindowId::Triangle)
+            QCOMPARE(w->findChild<QLabel*>(u"Label10"_qs)->text(),
+                     u"أتمنى أن ينال البرنامج إعجابكم");
+        QCOMPARE(messages.size(), size_t(1));
+    }
+
+    // Closing the start window leaves the shape windows open and working; the program ends
+    // with its last window.
+    void closingTheStartWindowLeavesShapeWindowsOpen() {
+        QPointer<QWidget> square = openFromMenu(app::WindowId::Square);
+        QPointer<QWidget> circle = openFromMenu(app::WindowId::Circle);
+        QVERIFY(square && circle);
+        bool working = false;
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        connect(&deadline, &QTimer::timeout, this, [] { QCoreApplication::exit(1); });
+        QTimer::singleShot(0, this, [&] { start()->close(); });
+        QTimer::singleShot(0, this, [&] {
+            if ((start() && start()->isVisible()) || !square->isVisible() || !circle->isVisible())
+                return;
+            square->findChild<QLineEdit*>(u"Text1"_qs)->setText(u"5"_qs);
+            QTest::mouseClick(square->findChild<QPushButton*>(u"Command1"_qs), Qt::LeftButton);
+            working = square->findChild<QLineEdit*>(u"Text3"_qs)->text() == u"20";
+            circle->close();
+        });
+        // The square is the last window: the program ends when it closes.
+        QTimer::singleShot(0, this, [&] {
+            if (square)
+                square->close();
+        });
+        deadline.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(working);
+        QCOMPARE(visibleWindows(), 0);
+        QCOMPARE(messages.size(), size_t(1));
+    }
+
+    void exitWithShapeWindowsOpen() {
+        for (const Shape& s : shapes)
+            QVERIFY(openFromMenu(s.id));
+        QCOMPARE(visibleWindows(), 7);
+        QTimer::singleShot(
+            0, this, [&] { QTest::mouseClick(get<QPushButton>("Command10"), Qt::LeftButton); });
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(messages.size(), size_t(2));
+        QCOMPARE(messages[1].prompt, u"مع السلامة");
+        QCOMPARE(messages[1].visibleWindows, 7);
         QCOMPARE(visibleWindows(), 0);
     }
 
