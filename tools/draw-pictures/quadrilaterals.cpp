@@ -118,7 +118,8 @@ QImage drawRhombus() {
     letter(p, "م", {131, 115});
 
     // "القطر الأول" straddles the vertical diagonal: the line runs through the gap between
-    // the two words. Both words share one size, chosen so the pair spans x 73..118.
+    // the two words. Both words share one size, chosen so the pair is 46 pixels wide (x 73..118);
+    // keeping the gap on the line puts the pair about two pixels right of that.
     constexpr int firstLabelRow = 58;
     constexpr qreal gapLeft = crossing.x() - 1, gapRight = crossing.x() + 2;
     const QString rightWord = QString::fromUtf8("القطر"), leftWord = QString::fromUtf8("الأول");
