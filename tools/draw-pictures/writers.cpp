@@ -65,7 +65,7 @@ void writeJpeg(const QImage& source, const QString& path) {
     cinfo.input_components = 3;
     cinfo.in_color_space = JCS_RGB;
     // The defaults already give YCbCr with 2×2 / 1×1 / 1×1 sampling, the typical Huffman
-    // tables and a JFIF 1.01 header; each is set again so the file does not hang on the library's defaults.
+    // tables and a JFIF 1.01 header; each is set again so the file does not hang on them.
     jpeg_set_defaults(&cinfo);
     jpeg_set_colorspace(&cinfo, JCS_YCbCr);
     cinfo.comp_info[0].h_samp_factor = 2;
