@@ -1,0 +1,270 @@
+// Times the program's windows and calculators from inside, on the display it is given: the first
+// creation and showing of each of the seven windows, showing an open window again, building a
+// closed window anew, and each calculator's click from typed boxes to written result.
+//
+// usage: kozmat-inprocess [--reps N] [--order K]
+//   --order K rotates the order in which the six shape windows are first shown, so that the
+//   one-time costs of the first shape window do not always fall on the same one.
+// Prints tab-separated lines: "<measure>\t<subject>\t<milliseconds>", medians over N repetitions
+// where a measure is repeated; a line "error\t..." and exit status 1 when something is wrong.
+
+#include "app/application.h"
+#include "platform/messagebox.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using app::WindowId;
+
+struct Window {
+    WindowId id;
+    const char* name;
+};
+
+const Window shapeWindows[] = {
+    {WindowId::Square, "Square"},   {WindowId::Rectangle, "Rectangle"},
+    {WindowId::Rhombus, "Rhombus"}, {WindowId::Parallelogram, "Parallelogram"},
+    {WindowId::Circle, "Circle"},   {WindowId::Triangle, "Triangle"},
+};
+const Window startWindow = {WindowId::Start, "Start"};
+
+// One calculator: the boxes it reads, the button, and where its result goes.
+struct Calculator {
+    WindowId id;
+    const char* name;
+    std::vector<const char*> inputs;
+    const char* button;
+    const char* result;
+    const char* option = nullptr; // a radio button to select first
+};
+
+const std::vector<Calculator> calculators = {
+    {WindowId::Start, "Start: Command11 (x)", {"Text1", "Text2"}, "Command11", "Label1", "Option3"},
+    {WindowId::Square, "Square: Command1", {"Text1"}, "Command1", "Text3"},
+    {WindowId::Square, "Square: Command2", {"Text2"}, "Command2", "Text4"},
+    {WindowId::Rectangle, "Rectangle: Command1", {"Text1", "Text2"}, "Command1", "Text3"},
+    {WindowId::Rectangle, "Rectangle: Command2", {"Text1", "Text2"}, "Command2", "Text3"},
+    {WindowId::Rhombus, "Rhombus: Command1", {"Text1"}, "Command1", "Text3"},
+    {WindowId::Rhombus, "Rhombus: Command2", {"Text2", "Text4"}, "Command2", "Text5"},
+    {WindowId::Parallelogram, "Parallelogram: Command1", {"Text1", "Text3"}, "Command1", "Text6"},
+    {WindowId::Parallelogram, "Parallelogram: Command2", {"Text2", "Text4"}, "Command2", "Text5"},
+    {WindowId::Circle, "Circle: Command1", {"Text1"}, "Command1", "Text2"},
+    {WindowId::Circle, "Circle: Command2", {"Text3"}, "Command2", "Text4"},
+};
+
+[[noreturn]] void fail(const QString& what) {
+    std::printf("error\t%s\n", qPrintable(what));
+    std::fflush(stdout);
+    std::exit(1);
+}
+
+double ms(const QElapsedTimer& t) {
+    return static_cast<double>(t.nsecsElapsed()) / 1e6;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+void report(const char* measure, const char* subject, double value) {
+    std::printf("%s\t%s\t%.4f\n", measure, subject, value);
+}
+
+// Handles events until the window is on the screen and has drawn its first frame (on the xcb
+// platform a newly exposed window is painted while its expose event is handled).
+void waitUntilDrawn(QWidget* w) {
+    QElapsedTimer limit;
+    limit.start();
+    while (!w->windowHandle() || !w->windowHandle()->isExposed()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        if (limit.elapsed() > 10000)
+            fail(QStringLiteral("window %1 not exposed").arg(w->objectName()));
+    }
+    QCoreApplication::processEvents();
+}
+
+// Shows a window and waits until it is drawn; returns the time of the show call and the whole.
+std::pair<double, double> timedShow(app::Application& application, WindowId id) {
+    QElapsedTimer t;
+    t.start();
+    QWidget* w = application.windows().show(id);
+    const double call = ms(t);
+    if (!w)
+        fail(QStringLiteral("no window"));
+    waitUntilDrawn(w);
+    return {call, ms(t)};
+}
+
+void click(QPushButton* button) {
+    const QPointF at = QRectF(button->rect()).center();
+    const QPointF global = button->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(button, &press);
+    QApplication::sendEvent(button, &release);
+}
+
+QString resultText(QWidget* w, const char* name) {
+    if (auto* box = w->findChild<QLineEdit*>(QLatin1String(name)))
+        return box->text();
+    if (auto* label = w->findChild<QLabel*>(QLatin1String(name)))
+        return label->text();
+    fail(QStringLiteral("no result box %1").arg(QLatin1String(name)));
+}
+
+void clearResult(QWidget* w, const char* name) {
+    if (auto* box = w->findChild<QLineEdit*>(QLatin1String(name)))
+        box->clear();
+    else if (auto* label = w->findChild<QLabel*>(QLatin1String(name)))
+        label->clear();
+}
+
+template <class T> T* child(QWidget* w, const char* name) {
+    T* c = w->findChild<T*>(QLatin1String(name));
+    if (!c)
+        fail(QStringLiteral("%1 has no %2").arg(w->objectName(), QLatin1String(name)));
+    return c;
+}
+
+void timeCalculator(app::Application& application, const Calculator& calc, int reps) {
+    QWidget* w = application.windows().show(calc.id);
+    waitUntilDrawn(w);
+    if (calc.option)
+        child<QRadioButton>(w, calc.option)->setChecked(true);
+    std::vector<QLineEdit*> inputs;
+    for (const char* name : calc.inputs)
+        inputs.push_back(child<QLineEdit>(w, name));
+    QPushButton* button = child<QPushButton>(w, calc.button);
+
+    std::vector<double> written, drawn;
+    for (int i = 0; i < reps; ++i) {
+        clearResult(w, calc.result);
+        QCoreApplication::processEvents();
+        const QString value = QString::number(2.5 + i);
+        QElapsedTimer t;
+        t.start();
+        for (QLineEdit* input : inputs)
+            input->setText(value);
+        click(button);
+        written.push_back(ms(t));
+        QCoreApplication::processEvents(); // the boxes and the result drawn again
+        drawn.push_back(ms(t));
+        if (resultText(w, calc.result).isEmpty())
+            fail(QStringLiteral("%1 wrote no result").arg(QLatin1String(calc.name)));
+    }
+    report("click", calc.name, median(written));
+    report("click+draw", calc.name, median(drawn));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QElapsedTimer total;
+    total.start();
+    QApplication qapp(argc, argv);
+    int reps = 200, order = 0;
+    const QStringList args = QApplication::arguments();
+    for (qsizetype i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == u"--reps")
+            reps = std::max(1, args[i + 1].toInt());
+        else if (args[i] == u"--order")
+            order = args[i + 1].toInt();
+    }
+
+    QElapsedTimer t;
+    t.start();
+    app::Application application;
+    report("look", "fonts, style, palette", ms(t));
+
+    // Start-up as in the program: the welcome box, shown for real and dismissed as soon as it
+    // is drawn, then the start window.
+    double welcomeDrawn = -1;
+    QTimer dismiss;
+    dismiss.setInterval(1);
+    QObject::connect(&dismiss, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!box || !box->windowHandle() || !box->windowHandle()->isExposed())
+            return;
+        welcomeDrawn = ms(t);
+        dismiss.stop();
+        box->accept();
+    });
+    t.start();
+    dismiss.start();
+    application.start();
+    QWidget* start = application.windows().window(WindowId::Start);
+    if (welcomeDrawn < 0 || !start)
+        fail(QStringLiteral("start-up did not show the welcome, then the start window"));
+    waitUntilDrawn(start);
+    report("first", "Welcome box", welcomeDrawn);
+    report("first", startWindow.name, ms(t) - welcomeDrawn);
+
+    // From here on messages are counted, not shown: none is expected.
+    int messages = 0;
+    platform::setMessageHook([&](const QString&, const QString&, int) { ++messages; });
+
+    const int n = static_cast<int>(std::size(shapeWindows));
+    for (int k = 0; k < n; ++k) {
+        const Window& s = shapeWindows[(k + order) % n];
+        const auto [call, whole] = timedShow(application, s.id);
+        report("first", s.name, whole);
+        report("first-call", s.name, call);
+    }
+    report("all seven shown", "since main", ms(total));
+
+    // Showing an open window again only brings it to the front.
+    std::vector<Window> all = {startWindow};
+    all.insert(all.end(), std::begin(shapeWindows), std::end(shapeWindows));
+    for (const Window& s : all) {
+        std::vector<double> times;
+        for (int i = 0; i < reps; ++i) {
+            QElapsedTimer r;
+            r.start();
+            application.windows().show(s.id);
+            QCoreApplication::processEvents();
+            times.push_back(ms(r));
+        }
+        report("again", s.name, median(times));
+    }
+
+    for (const Calculator& calc : calculators)
+        timeCalculator(application, calc, reps);
+
+    // A window closed with its close box is built anew on its next show: the cost of a first
+    // show once the program's one-time costs are paid.
+    const int rebuilds = std::max(1, reps / 10);
+    for (const Window& s : shapeWindows) {
+        std::vector<double> times;
+        for (int i = 0; i < rebuilds; ++i) {
+            application.windows().window(s.id)->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+            if (application.windows().window(s.id))
+                fail(QStringLiteral("closed window %1 was kept").arg(QLatin1String(s.name)));
+            times.push_back(timedShow(application, s.id).second);
+        }
+        report("rebuilt", s.name, median(times));
+    }
+    if (messages != 0)
+        fail(QStringLiteral("%1 unexpected messages (a calculator reported an error?)")
+                 .arg(messages));
+    std::fflush(stdout);
+    return 0;
+}

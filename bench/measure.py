@@ -1,0 +1,283 @@
+"""Runs the benchmark on a private Xvfb display and writes its Markdown report.
+
+Called by bench/run after the release build; see bench/run for the options.
+"""
+
+import argparse
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+MIB = 1024 * 1024
+
+# Budgets: the program against the floor, and its own windows and size.
+START_RATIO = 1.25
+MEMORY_RATIO = 1.25
+FIRST_SHOW_MS = 10.0
+SHOW_AGAIN_MS = 1.0
+CLICK_MS = 1.0
+STRIPPED_MIB = 4.0
+
+# How long each program may draw its first window before it is ended and its peak memory read.
+SETTLE_MS = 500
+
+
+def load_average():
+    with open("/proc/loadavg") as f:
+        return float(f.read().split()[0])
+
+
+def wait_for_quiet(limit, most_seconds):
+    """Waits until the 1-minute load average is at most limit, or most_seconds have passed."""
+    waited = 0
+    while load_average() > limit and waited < most_seconds:
+        if waited == 0:
+            print(f"bench: load average {load_average():.2f} > {limit}: waiting for a quieter "
+                  f"machine (at most {most_seconds} s)", file=sys.stderr)
+        time.sleep(10)
+        waited += 10
+    return waited
+
+
+class Display:
+    """A private Xvfb display, ended when the benchmark is done."""
+
+    def __init__(self):
+        read, write = os.pipe()
+        self.server = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        number = b""
+        while not number.endswith(b"\n"):
+            chunk = os.read(read, 16)
+            if not chunk:
+                self.server.kill()
+                raise SystemExit("bench: Xvfb did not start")
+            number += chunk
+        os.close(read)
+        self.name = ":" + number.decode().strip()
+
+    def close(self):
+        self.server.terminate()
+        self.server.wait()
+
+
+def fmt_ms(v):
+    return f"{v:.1f}" if v >= 10 else f"{v:.2f}" if v >= 0.1 else f"{v:.3f}"
+
+
+def spread(values, fmt):
+    return f"{fmt(statistics.median(values))} ({fmt(min(values))}–{fmt(max(values))})"
+
+
+def verdict(ok):
+    return "met" if ok else "**missed**"
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--build", required=True, type=Path)
+    ap.add_argument("--runs", type=int, default=15)
+    ap.add_argument("--inprocess-runs", type=int, default=12)
+    ap.add_argument("--reps", type=int, default=200)
+    ap.add_argument("--smoke", action="store_true")
+    ap.add_argument("--out", type=Path)
+    ap.add_argument("--quiet-load", type=float, default=0.7)
+    ap.add_argument("--quiet-wait", type=int, default=600)
+    args = ap.parse_args()
+    if args.smoke:
+        args.runs, args.inprocess_runs, args.reps, args.quiet_wait = 1, 1, 5, 0
+
+    build = args.build
+    ours = build / "kozmat" / "src" / "كوزماط"
+    watcher = build / "mapwatch"
+    programs = [("كوزماط (ours)", [str(ours)]), ("floor: bare QWidget", [str(build / "floor")])]
+    kcalc = shutil.which("kcalc")
+    if kcalc:
+        programs.append(("KCalc (peer)", [kcalc]))
+    elif not args.smoke:
+        raise SystemExit("bench: kcalc is not installed (Debian package kcalc)")
+
+    waited = wait_for_quiet(args.quiet_load, args.quiet_wait)
+    load_before = load_average()
+
+    home = tempfile.TemporaryDirectory(prefix="kozmat-bench-")
+    runtime = Path(home.name) / "runtime"
+    runtime.mkdir(mode=0o700)
+    display = Display()
+    # The same environment for every program: no desktop session, no accessibility bus.
+    env = {
+        "PATH": "/usr/local/bin:/usr/bin:/bin",
+        "HOME": home.name,
+        "XDG_RUNTIME_DIR": str(runtime),
+        "LANG": "C.UTF-8",
+        "DISPLAY": display.name,
+        "QT_QPA_PLATFORM": "xcb",
+    }
+    failures = []
+
+    def watch(command):
+        p = subprocess.run([str(watcher), "-s", str(SETTLE_MS), "--", *command], env=env,
+                           capture_output=True, text=True)
+        if p.returncode != 0:
+            failures.append(f"{command[0]}: {p.stderr.strip()}")
+            return None
+        fields = dict(kv.split("=") for kv in p.stdout.split())
+        return float(fields["map_ms"]), int(fields["maxrss_kib"]) / 1024
+
+    try:
+        # One unmeasured run of each: caches and page cache as for a user's second start.
+        for _, command in programs:
+            watch(command)
+        failures.clear()
+        startup = {name: [] for name, _ in programs}
+        for _ in range(args.runs):
+            for name, command in programs:
+                r = watch(command)
+                if r:
+                    startup[name].append(r)
+
+        inprocess = {}
+        for i in range(args.inprocess_runs):
+            p = subprocess.run([str(build / "kozmat-inprocess"), "--reps", str(args.reps),
+                                "--order", str(i % 6)], env=env, capture_output=True, text=True,
+                               timeout=600)
+            for line in p.stdout.splitlines():
+                measure, subject, value = line.split("\t")
+                if measure == "error":
+                    failures.append(f"kozmat-inprocess: {subject}")
+                    continue
+                inprocess.setdefault((measure, subject), []).append(float(value))
+            if p.returncode != 0:
+                failures.append(f"kozmat-inprocess exited {p.returncode}: {p.stderr.strip()}")
+    finally:
+        display.close()
+        home.cleanup()
+    load_after = load_average()
+
+    with tempfile.NamedTemporaryFile() as stripped:
+        subprocess.run(["strip", "-o", stripped.name, str(ours)], check=True)
+        stripped_size = os.path.getsize(stripped.name)
+
+    if failures or any(not v for v in startup.values()):
+        print("\n".join(failures) or "bench: a program gave no measurement", file=sys.stderr)
+        return 1
+
+    floor = startup["floor: bare QWidget"]
+    ourrun = startup["كوزماط (ours)"]
+    floor_time = statistics.median(t for t, _ in floor)
+    floor_mem = statistics.median(m for _, m in floor)
+    our_time = statistics.median(t for t, _ in ourrun)
+    our_mem = statistics.median(m for _, m in ourrun)
+
+    out = []
+    w = out.append
+    w("# Benchmark results")
+    w("")
+    w(f"Produced by `bench/run`{' --smoke' if args.smoke else ''} on "
+      f"{time.strftime('%Y-%m-%d %H:%M')} (release build, Xvfb 1280×1024×24, no window manager). "
+      f"Load average (1 min): {load_before:.2f} at the start, {load_after:.2f} at the end"
+      + (f", after waiting {waited} s for a quieter machine" if waited else "") + ".")
+    w("")
+    w(f"## Start-up and memory: {args.runs} runs each, alternating the programs run by run")
+    w("")
+    w("Time from `exec` to the first `MapNotify` of a top-level window of the program, seen by "
+      "an X client that watches the root window from before the fork (for كوزماط the first "
+      f"window is the welcome box). Peak resident memory is `ru_maxrss` from `wait4`: each "
+      f"program is ended {SETTLE_MS} ms after its first window is mapped. Median (min–max).")
+    w("")
+    w("| program | time to first window, ms | × floor | peak memory, MiB | × floor |")
+    w("|---|---|---|---|---|")
+    for name, _ in programs:
+        runs = startup[name]
+        times = [t for t, _ in runs]
+        mems = [m for _, m in runs]
+        w(f"| {name} | {spread(times, fmt_ms)} | {statistics.median(times) / floor_time:.2f} "
+          f"| {spread(mems, lambda v: f'{v:.1f}')} | {statistics.median(mems) / floor_mem:.2f} |")
+    w("")
+
+    def med(measure, subject):
+        return statistics.median(inprocess[(measure, subject)])
+
+    windows = ["Welcome box", "Start", "Square", "Rectangle", "Rhombus", "Parallelogram",
+               "Circle", "Triangle"]
+    w(f"## Windows, in-process: {args.inprocess_runs} program runs on the same Xvfb display")
+    w("")
+    w("First show: from the show call until the window is exposed and drawn, once per run (the "
+      "welcome box and the start window as the program shows them at start-up; the six shape "
+      "windows then in an order rotated run by run); median over the runs. Build call: the part "
+      f"of it spent creating the window from its form. Show again: an open window shown again, "
+      f"median of {args.reps}. Rebuilt: shown after being closed, which builds it anew; median "
+      f"of {max(1, args.reps // 10)}.")
+    w("")
+    w("| window | first show, ms | build call, ms | show again, ms | rebuilt, ms |")
+    w("|---|---|---|---|---|")
+    for name in windows:
+        first = inprocess[("first", name)]
+        cells = [spread(first, fmt_ms)]
+        for measure in ("first-call", "again", "rebuilt"):
+            cells.append(fmt_ms(med(measure, name)) if (measure, name) in inprocess else "–")
+        w(f"| {name} | " + " | ".join(cells) + " |")
+    w("")
+    w(f"Look installed (fonts registered, style, palette) before the welcome box: "
+      f"{fmt_ms(med('look', 'fonts, style, palette'))} ms.")
+    w("")
+    w(f"## Calculators, in-process: median of {args.reps} clicks, median over the runs")
+    w("")
+    w("Click: set the input boxes' text, press and release the button (mouse events), result "
+      "written. With redraw: until the boxes have been drawn again.")
+    w("")
+    w("| calculator | click, ms | with redraw, ms |")
+    w("|---|---|---|")
+    calcs = [s for (m, s) in inprocess if m == "click"]
+    for calc in calcs:
+        w(f"| {calc} | {fmt_ms(med('click', calc))} | {fmt_ms(med('click+draw', calc))} |")
+    w("")
+
+    budgets = []
+    budgets.append((f"time to the welcome box ≤ {START_RATIO} × floor",
+                    f"{our_time / floor_time:.2f} × ({fmt_ms(our_time)} / {fmt_ms(floor_time)} ms)",
+                    our_time <= START_RATIO * floor_time))
+    budgets.append((f"peak memory ≤ {MEMORY_RATIO} × floor",
+                    f"{our_mem / floor_mem:.2f} × ({our_mem:.1f} / {floor_mem:.1f} MiB)",
+                    our_mem <= MEMORY_RATIO * floor_mem))
+    slowest = max(windows, key=lambda n: statistics.median(inprocess[("first", n)]))
+    slowest_ms = statistics.median(inprocess[("first", slowest)])
+    budgets.append((f"each window's first show ≤ {FIRST_SHOW_MS:g} ms",
+                    f"slowest: {slowest}, {fmt_ms(slowest_ms)} ms", slowest_ms <= FIRST_SHOW_MS))
+    again = max(windows[1:], key=lambda n: med("again", n))
+    budgets.append((f"a repeat show ≤ {SHOW_AGAIN_MS:g} ms",
+                    f"slowest: {again}, {fmt_ms(med('again', again))} ms",
+                    med("again", again) <= SHOW_AGAIN_MS))
+    click = max(calcs, key=lambda n: med("click", n))
+    budgets.append((f"a calculator click ≤ {CLICK_MS:g} ms",
+                    f"slowest: {click}, {fmt_ms(med('click', click))} ms",
+                    med("click", click) <= CLICK_MS))
+    budgets.append((f"stripped executable ≤ {STRIPPED_MIB:g} MiB", f"{stripped_size / MIB:.2f} MiB",
+                    stripped_size <= STRIPPED_MIB * MIB))
+    w("## Budgets")
+    w("")
+    w("| budget | measured | |")
+    w("|---|---|---|")
+    for what, measured, ok in budgets:
+        w(f"| {what} | {measured} | {verdict(ok)} |")
+    w("")
+    missed = [what for what, _, ok in budgets if not ok]
+    w(f"Missed: {', '.join(missed)}." if missed else "Every budget is met.")
+
+    text = "\n".join(out) + "\n"
+    print(text, end="")
+    if args.out and not args.smoke:
+        args.out.write_text(text)
+        print(f"bench: written to {args.out}", file=sys.stderr)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
