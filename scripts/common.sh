@@ -40,11 +40,12 @@ install_packages() {
         "${missing[@]}" >/dev/null
 }
 
-# build DIR CMAKE-OPTIONS... : configures (once) and builds into DIR.
+# build DIR CMAKE-OPTIONS... : configures (once) and builds into DIR. The options count only
+# when DIR is configured; a configuration that stopped half-way is done again.
 build() {
     local dir=$1
     shift
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
+    if [ ! -f "$dir/Makefile" ]; then
         cmake -S "$KOZMAT_ROOT" -B "$dir" -G "Unix Makefiles" -DKOZMAT_WERROR=ON "$@" >/dev/null
     fi
     cmake --build "$dir" -j"$(nproc)" -- --no-print-directory
