@@ -3,14 +3,17 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QResource>
 #include <QStyle>
 #include <QStyleFactory>
 #include <utility>
 
-static void initFontResources() {
+// Resources compiled into a static library are registered by hand.
+static void initResources() {
     Q_INIT_RESOURCE(fonts);
+    Q_INIT_RESOURCE(assets);
 }
 
 namespace platform {
@@ -48,7 +51,7 @@ void installLook() {
     static bool installed = false;
     if (std::exchange(installed, true))
         return;
-    initFontResources();
+    initResources();
     const QString latin = registerFont(QStringLiteral(":/fonts/latin.ttf"));
     const QString arabic = registerFont(QStringLiteral(":/fonts/arabic.ttf"));
 
@@ -61,15 +64,20 @@ void installLook() {
     font.setWeight(QFont::Normal);
     font.setHintingPreference(QFont::PreferVerticalHinting);
     QApplication::setFont(font);
+
+    // One icon for every window; decoded only when a window first needs it.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.ico")));
 }
 
-void prepareWindow(QWidget* window) {
+void prepareWindow(QWidget* window, QWidget* firstTabStop) {
     const QColor face = QApplication::palette().color(QPalette::Button);
     fillWithButtonFace(window, face);
     for (QWidget* child : window->findChildren<QWidget*>()) {
         if (qobject_cast<QGroupBox*>(child) || qobject_cast<QLabel*>(child))
             fillWithButtonFace(child, face);
     }
+    // Without this a window would start at its first-created control.
+    firstTabStop->setFocus();
 }
 
 } // namespace platform
