@@ -12,7 +12,7 @@ void installLook();
 
 // Finishes a window built from its form: the window, its frames, labels and picture boxes that
 // set no background colour of their own are filled with the button-face colour, like the
-// standard controls they stand for.
-void prepareWindow(QWidget* window);
+// standard controls they stand for; and the focus starts at the window's first tab stop.
+void prepareWindow(QWidget* window, QWidget* firstTabStop);
 
 } // namespace platform

@@ -228,7 +228,9 @@ private slots:
         for (const Control& c : focusable)
             expected << c.name;
 
+        // The focus starts at the first tab stop, then visits the others in turn.
         QWidget* first = w->findChild<QWidget*>(expected.front());
+        QCOMPARE(w->focusWidget(), first);
         QStringList actual;
         QWidget* at = first;
         do {

@@ -5,7 +5,7 @@
 
 TriangleWindow::TriangleWindow() : ui(std::make_unique<Ui::Form3>()) {
     ui->setupUi(this);
-    platform::prepareWindow(this);
+    platform::prepareWindow(this, ui->Picture1);
 }
 
 TriangleWindow::~TriangleWindow() = default;

@@ -20,7 +20,7 @@ constexpr double pi = 3.14;
 
 CircleWindow::CircleWindow() : ui(std::make_unique<Ui::Form2>()) {
     ui->setupUi(this);
-    platform::prepareWindow(this);
+    platform::prepareWindow(this, ui->Command1);
 
     onClick(ui->Command1, [this] { perimeter(); });
     onClick(ui->Command2, [this] { area(); });

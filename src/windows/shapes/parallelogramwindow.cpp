@@ -11,7 +11,7 @@ using platform::onClick;
 
 ParallelogramWindow::ParallelogramWindow() : ui(std::make_unique<Ui::Form1>()) {
     ui->setupUi(this);
-    platform::prepareWindow(this);
+    platform::prepareWindow(this, ui->Text1);
 
     onClick(ui->Command1, [this] { perimeter(); });
     onClick(ui->Command2, [this] { area(); });

@@ -11,7 +11,7 @@ using platform::onClick;
 
 RectangleWindow::RectangleWindow() : ui(std::make_unique<Ui::المستطيل>()) {
     ui->setupUi(this);
-    platform::prepareWindow(this);
+    platform::prepareWindow(this, ui->Text1);
 
     // Here the first button is the area, the second the perimeter.
     onClick(ui->Command1, [this] { area(); });

@@ -11,7 +11,7 @@ using platform::onClick;
 
 SquareWindow::SquareWindow() : ui(std::make_unique<Ui::المربع>()) {
     ui->setupUi(this);
-    platform::prepareWindow(this);
+    platform::prepareWindow(this, ui->Text1);
 
     onClick(ui->Command1, [this] { perimeter(); });
     onClick(ui->Command2, [this] { area(); });

@@ -11,7 +11,7 @@ using platform::onClick;
 
 StartWindow::StartWindow(Actions actions) : ui(std::make_unique<Ui::البداية>()) {
     ui->setupUi(this);
-    platform::prepareWindow(this);
+    platform::prepareWindow(this, ui->Picture1);
 
     const std::pair<QPushButton*, Shape> menu[] = {
         {ui->Command1, Shape::Square},  {ui->Command2, Shape::Rectangle},
