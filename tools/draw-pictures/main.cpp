@@ -1,5 +1,6 @@
-// draw-pictures [--verbose] FOLDER
-// Draws the program's nine picture files into FOLDER (normally assets/).
+// draw-pictures [--verbose] [--menu-icon PNG] FOLDER
+// Draws the program's nine picture files into FOLDER (normally assets/), and with --menu-icon
+// the desktop menu's icon (normally packaging/kozmat.png).
 #include "drawing.h"
 #include "palette.h"
 #include "pictures.h"
@@ -7,8 +8,10 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 
 namespace {
 
@@ -54,6 +57,21 @@ void drawAll(const QDir& folder) {
              folder.filePath(QStringLiteral("icon.ico")));
 }
 
+// The desktop menu wants a square icon: the window icon, centred on a transparent square.
+void writeMenuIcon(const QDir& folder, const QString& file) {
+    const QImage icon(folder.filePath(QStringLiteral("icon.ico")));
+    if (icon.isNull())
+        throw std::runtime_error("cannot read back icon.ico");
+    constexpr int side = 128;
+    QImage square(side, side, QImage::Format_ARGB32);
+    square.fill(Qt::transparent);
+    QPainter painter(&square);
+    painter.drawImage((side - icon.width()) / 2, (side - icon.height()) / 2, icon);
+    painter.end();
+    if (!square.save(file, "PNG"))
+        throw std::runtime_error("cannot write " + file.toStdString());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -67,8 +85,13 @@ int main(int argc, char** argv) {
         draw::verbose = true;
         args.removeFirst();
     }
+    QString menuIcon;
+    if (args.value(0) == QLatin1String("--menu-icon") && args.size() > 1) {
+        menuIcon = args.at(1);
+        args.remove(0, 2);
+    }
     if (args.size() != 1) {
-        std::fprintf(stderr, "usage: draw-pictures [--verbose] FOLDER\n");
+        std::fprintf(stderr, "usage: draw-pictures [--verbose] [--menu-icon PNG] FOLDER\n");
         return 2;
     }
     const QDir folder(args.first());
@@ -83,6 +106,8 @@ int main(int argc, char** argv) {
     }
     try {
         drawAll(folder);
+        if (!menuIcon.isEmpty())
+            writeMenuIcon(folder, menuIcon);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "draw-pictures: %s\n", e.what());
         return 1;

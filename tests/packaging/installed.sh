@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the program into a scratch prefix, as a packager would, and checks what a desktop
+# needs: the executable, a valid desktop entry naming it, valid AppStream metadata and the menu
+# icon, each in its standard place.
+# Usage: installed.sh BUILD-DIR SCRATCH-DIR
+set -euo pipefail
+build=$1
+prefix=$2
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+rm -rf "$prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+[ -x "$prefix/bin/كوزماط" ] || fail "no executable bin/كوزماط"
+desktop=$prefix/share/applications/org.example.Kozmat.desktop
+desktop-file-validate "$desktop" || fail "desktop entry does not validate"
+grep -qx 'Exec=كوزماط' "$desktop" || fail "desktop entry does not start bin/كوزماط"
+grep -qx 'Categories=Education;Math;' "$desktop" || fail "desktop entry is not in Education;Math"
+appstreamcli validate --no-net "$prefix/share/metainfo/org.example.Kozmat.metainfo.xml" ||
+    fail "AppStream metadata does not validate"
+icon=$prefix/share/icons/hicolor/128x128/apps/org.example.Kozmat.png
+[ "$(identify -format '%wx%h %[channels]' "$icon")" = "128x128 srgba" ] ||
+    fail "menu icon is not a 128 x 128 picture with transparency"
+# The padding around the 100 x 60 window icon is transparent, the panel opaque.
+[ "$(convert "$icon" -format '%[fx:p{2,2}.a] %[fx:p{64,64}.a]' info:)" = "0 1" ] ||
+    fail "menu icon is not the window icon on a transparent square"
+echo "PASS: installed into $prefix"
