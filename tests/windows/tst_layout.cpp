@@ -129,6 +129,14 @@ private slots:
         QVERIFY(c->isVisible());
         QVERIFY(c->isEnabled());
         QCOMPARE(bool(c->focusPolicy() & Qt::TabFocus), takesFocus(control.kind));
+        // A screen reader names every box and picture by its own accessible name; a label is
+        // read by its text, which a fixed name would hide when the text changes.
+        if (control.kind == Kind::TextBox || control.kind == Kind::Picture)
+            QVERIFY2(!c->accessibleName().isEmpty(), "no accessible name");
+        if (control.kind == Kind::Picture)
+            QVERIFY2(!c->accessibleDescription().isEmpty(), "no accessible description");
+        if (control.kind == Kind::Label)
+            QVERIFY2(c->accessibleName().isEmpty(), "a label with a fixed accessible name");
 
         const QColor expected = control.colour ? QColor(*control.colour) : QColor();
         switch (control.kind) {
