@@ -35,6 +35,13 @@ QString registerFont(const QString& path) {
     return families.value(0);
 }
 
+// The icon of the seven windows, read and decoded when the first of them is built, not before
+// the welcome message: message boxes show no icon of their own.
+const QIcon& windowIcon() {
+    static const QIcon icon(QStringLiteral(":/assets/icon.ico"));
+    return icon;
+}
+
 void fillWithButtonFace(QWidget* widget, const QColor& face) {
     widget->setAutoFillBackground(true);
     // A palette of its own comes from the form, which sets one only for a back colour.
@@ -64,14 +71,12 @@ void installLook() {
     font.setWeight(QFont::Normal);
     font.setHintingPreference(QFont::PreferVerticalHinting);
     QApplication::setFont(font);
-
-    // One icon for every window; decoded only when a window first needs it.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/icon.ico")));
 }
 
 void prepareWindow(QWidget* window, QWidget* firstTabStop) {
     const QColor face = QApplication::palette().color(QPalette::Button);
     fillWithButtonFace(window, face);
+    window->setWindowIcon(windowIcon());
     for (QWidget* child : window->findChildren<QWidget*>()) {
         if (qobject_cast<QGroupBox*>(child) || qobject_cast<QLabel*>(child))
             fillWithButtonFace(child, face);
