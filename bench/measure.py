@@ -83,9 +83,15 @@ def describe_machine():
 
 def describe_source():
     root = Path(__file__).resolve().parent.parent
-    p = subprocess.run(["git", "-C", str(root), "describe", "--always", "--dirty"],
-                       capture_output=True, text=True)
-    return p.stdout.strip() or "unknown"
+    commit = subprocess.run(["git", "-C", str(root), "describe", "--always"],
+                            capture_output=True, text=True).stdout.strip()
+    # Only what goes into the measured programs counts as a change.
+    changed = subprocess.run(["git", "-C", str(root), "status", "--porcelain", "--", "src",
+                              "cmake", "assets", "bench", "CMakeLists.txt"],
+                             capture_output=True, text=True).stdout.strip()
+    if not commit:
+        return "unknown"
+    return commit + (" with uncommitted changes" if changed else "")
 
 
 def fmt_ms(v):
@@ -103,7 +109,7 @@ def verdict(ok):
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--build", required=True, type=Path)
-    ap.add_argument("--runs", type=int, default=15)
+    ap.add_argument("--runs", type=int, default=20)
     ap.add_argument("--inprocess-runs", type=int, default=12)
     ap.add_argument("--reps", type=int, default=200)
     ap.add_argument("--smoke", action="store_true")
