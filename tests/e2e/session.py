@@ -202,7 +202,9 @@ class Session:
         return wait_for(f"the window {name!r}", found)
 
     def gone(self, name, role=pyatspi.ROLE_FILLER):
-        wait_for(f"the window {name!r} to go", lambda: not self.windows(role, name))
+        # A program that has ended (after the farewell) has no windows left to ask about.
+        wait_for(f"the window {name!r} to go",
+                 lambda: self.proc.poll() is not None or not self.windows(role, name))
 
     def message(self, title, text):
         """Waits for a message box with this title and text, then presses its OK button."""
