@@ -318,6 +318,12 @@ def main():
     missed = [what for what, _, ok in budgets if not ok]
     w(f"Missed: {', '.join(missed)}." if missed else "Every budget is met.")
 
+    if not args.smoke:
+        # Why a budget is missed does not change from run to run: it is written by hand.
+        causes = Path(__file__).resolve().parent / "causes.md"
+        if missed and causes.exists():
+            w("")
+            w(causes.read_text().rstrip())
     text = "\n".join(out) + "\n"
     print(text, end="")
     if args.out and not args.smoke:
