@@ -87,7 +87,8 @@ def describe_source():
                             capture_output=True, text=True).stdout.strip()
     # Only what goes into the measured programs counts as a change.
     changed = subprocess.run(["git", "-C", str(root), "status", "--porcelain", "--", "src",
-                              "cmake", "assets", "bench", "CMakeLists.txt"],
+                              "cmake", "assets", "bench", "CMakeLists.txt",
+                              ":(exclude)bench/results.md"],
                              capture_output=True, text=True).stdout.strip()
     if not commit:
         return "unknown"
