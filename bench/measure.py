@@ -295,7 +295,8 @@ def main():
     budgets.append((f"peak memory ≤ {MEMORY_RATIO} × floor",
                     f"{our_mem / floor_mem:.2f} × ({our_mem:.1f} / {floor_mem:.1f} MiB)",
                     our_mem <= MEMORY_RATIO * floor_mem))
-    slowest = max(windows, key=lambda n: statistics.median(inprocess[("first", n)]))
+    # The budget is for the seven windows; the welcome box is shown for comparison.
+    slowest = max(windows[1:], key=lambda n: statistics.median(inprocess[("first", n)]))
     slowest_ms = statistics.median(inprocess[("first", slowest)])
     budgets.append((f"each window's first show ≤ {FIRST_SHOW_MS:g} ms",
                     f"slowest: {slowest}, {fmt_ms(slowest_ms)} ms", slowest_ms <= FIRST_SHOW_MS))
