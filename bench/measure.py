@@ -81,17 +81,23 @@ def describe_machine():
     return f"{model}, {os.cpu_count()} cores"
 
 
-def describe_source():
+def git(*args):
+    """Output of a git command on this checkout, or "" where git or the checkout is missing."""
     root = Path(__file__).resolve().parent.parent
-    commit = subprocess.run(["git", "-C", str(root), "describe", "--always"],
-                            capture_output=True, text=True).stdout.strip()
-    # Only what goes into the measured programs counts as a change.
-    changed = subprocess.run(["git", "-C", str(root), "status", "--porcelain", "--", "src",
-                              "cmake", "assets", "bench", "CMakeLists.txt",
-                              ":(exclude)bench/results.md"],
-                             capture_output=True, text=True).stdout.strip()
+    try:
+        return subprocess.run(["git", "-C", str(root), *args],
+                              capture_output=True, text=True).stdout.strip()
+    except FileNotFoundError:
+        return ""
+
+
+def describe_source():
+    commit = git("describe", "--always")
     if not commit:
         return "unknown"
+    # Only what goes into the measured programs counts as a change.
+    changed = git("status", "--porcelain", "--", "src", "cmake", "assets", "bench",
+                  "CMakeLists.txt", ":(exclude)bench/results.md")
     return commit + (" with uncommitted changes" if changed else "")
 
 
