@@ -15,21 +15,11 @@ namespace app {
 namespace {
 
 WindowId windowOf(StartWindow::Shape shape) {
-    switch (shape) {
-    case StartWindow::Shape::Square:
-        return WindowId::Square;
-    case StartWindow::Shape::Rectangle:
-        return WindowId::Rectangle;
-    case StartWindow::Shape::Rhombus:
-        return WindowId::Rhombus;
-    case StartWindow::Shape::Parallelogram:
-        return WindowId::Parallelogram;
-    case StartWindow::Shape::Circle:
-        return WindowId::Circle;
-    case StartWindow::Shape::Triangle:
-        return WindowId::Triangle;
-    }
-    return WindowId::Start;
+    // In the order of StartWindow::Shape.
+    constexpr WindowId shapeWindows[] = {WindowId::Square,  WindowId::Rectangle,
+                                         WindowId::Rhombus, WindowId::Parallelogram,
+                                         WindowId::Circle,  WindowId::Triangle};
+    return shapeWindows[static_cast<std::size_t>(shape)];
 }
 
 } // namespace

@@ -8,6 +8,10 @@
 namespace app {
 
 enum class WindowId { Start, Square, Rectangle, Rhombus, Parallelogram, Circle, Triangle };
+inline constexpr WindowId allWindowIds[] = {
+    WindowId::Start,         WindowId::Square, WindowId::Rectangle, WindowId::Rhombus,
+    WindowId::Parallelogram, WindowId::Circle, WindowId::Triangle,
+};
 
 // One slot per window of the program. A window is built from its form the first time it is
 // shown, and again after the user has closed it with its close box, so that it then shows its
@@ -37,7 +41,7 @@ private:
     Slot& slot(WindowId id) { return slots_[static_cast<std::size_t>(id)]; }
     const Slot& slot(WindowId id) const { return slots_[static_cast<std::size_t>(id)]; }
 
-    std::array<Slot, 7> slots_;
+    std::array<Slot, std::size(allWindowIds)> slots_;
 };
 
 } // namespace app

@@ -2,38 +2,25 @@
 // its border, with the box's background where the picture is transparent or ends; and every
 // window carries the common icon.
 
-#include "platform/look.h"
-#include "windows/reference/trianglewindow.h"
-#include "windows/shapes/circlewindow.h"
-#include "windows/shapes/parallelogramwindow.h"
-#include "windows/shapes/rectanglewindow.h"
-#include "windows/shapes/rhombuswindow.h"
-#include "windows/shapes/squarewindow.h"
-#include "windows/start/startwindow.h"
+#include "app/application.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
-#include <memory>
+#include <optional>
 
 class TestPictureBoxes : public QObject {
     Q_OBJECT
 
-    std::map<QString, std::unique_ptr<QWidget>> windows;
+    std::optional<app::Application> application; // builds every window the program has
+    std::map<QString, QWidget*> windows;
 
 private slots:
     void initTestCase() {
-        platform::installLook();
-        const std::vector<QWidget*> all = {new StartWindow({[](StartWindow::Shape) {}, [] {}}),
-                                           new SquareWindow,
-                                           new RectangleWindow,
-                                           new RhombusWindow,
-                                           new ParallelogramWindow,
-                                           new CircleWindow,
-                                           new TriangleWindow};
-        for (QWidget* w : all) {
-            w->show();
-            windows[w->objectName()].reset(w);
+        application.emplace();
+        for (app::WindowId id : app::allWindowIds) {
+            QWidget* w = application->windows().show(id);
+            windows[w->objectName()] = w;
         }
     }
 

@@ -1,14 +1,8 @@
 // The program's look: its own fonts, used even where the machine has none, and every caption
 // of every window wholly inside its box.
 
+#include "app/application.h"
 #include "platform/look.h"
-#include "windows/reference/trianglewindow.h"
-#include "windows/shapes/circlewindow.h"
-#include "windows/shapes/parallelogramwindow.h"
-#include "windows/shapes/rectanglewindow.h"
-#include "windows/shapes/rhombuswindow.h"
-#include "windows/shapes/squarewindow.h"
-#include "windows/start/startwindow.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -20,12 +14,13 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTextLayout>
-#include <memory>
+#include <optional>
 
 class TestLook : public QObject {
     Q_OBJECT
 
-    std::vector<std::unique_ptr<QWidget>> windows;
+    std::optional<app::Application> application; // builds every window the program has
+    std::vector<QWidget*> windows;
 
     // Each glyph run of a text laid out in the application font: its font family and whether
     // any character fell back to the missing-glyph box.
@@ -39,16 +34,9 @@ class TestLook : public QObject {
 
 private slots:
     void initTestCase() {
-        platform::installLook();
-        windows.emplace_back(new StartWindow({[](StartWindow::Shape) {}, [] {}}));
-        windows.emplace_back(new SquareWindow);
-        windows.emplace_back(new RectangleWindow);
-        windows.emplace_back(new RhombusWindow);
-        windows.emplace_back(new ParallelogramWindow);
-        windows.emplace_back(new CircleWindow);
-        windows.emplace_back(new TriangleWindow);
-        for (auto& w : windows)
-            w->show();
+        application.emplace();
+        for (app::WindowId id : app::allWindowIds)
+            windows.push_back(application->windows().show(id));
     }
 
     void fontsAreTheProgramsOwn_data() {
@@ -84,7 +72,7 @@ private slots:
 
     void captionsFit_data() {
         QTest::addColumn<QWidget*>("control");
-        for (auto& w : windows)
+        for (QWidget* w : windows)
             for (QWidget* c : w->findChildren<QWidget*>())
                 QTest::newRow(qPrintable(w->objectName() + u'/' + c->objectName())) << c;
     }
