@@ -50,3 +50,12 @@ build() {
     fi
     cmake --build "$dir" -j"$(nproc)" -- --no-print-directory
 }
+
+# generate_locales NAME... : makes the UTF-8 locales (e.g. fr_FR) that are not there yet.
+generate_locales() {
+    local name
+    for name in "$@"; do
+        locale -a 2>/dev/null | grep -qix "$name.utf8" && continue
+        as_root localedef -i "$name" -f UTF-8 "$name.UTF-8"
+    done
+}

@@ -4,7 +4,7 @@
 // Answer times are printed, never asserted: speed is the benchmark's business.
 
 #include "app/application.h"
-#include "app/contact.h"
+#include "platform/contact.h"
 #include "platform/messagebox.h"
 
 #include <QApplication>
@@ -345,11 +345,11 @@ struct Target {
     WindowId window;
     const char* button;
     Kind kind;
-    int option = 0;            // Option: the option it checks
-    QString result = {};       // Compute, Calculate: where the result goes
-    QString outcome = {};      // Calculate: the result text or the error message
-    QStringList outcomes = {}; // Compute: the outcome for each option
-    app::Contact contact{};    // Contact
+    int option = 0;              // Option: the option it checks
+    QString result = {};         // Compute, Calculate: where the result goes
+    QString outcome = {};        // Calculate: the result text or the error message
+    QStringList outcomes = {};   // Compute: the outcome for each option
+    platform::Contact contact{}; // Contact
 };
 
 // The boxes the storm types into first: an overflow and a division by zero among them.
@@ -364,7 +364,7 @@ const std::map<WindowId, QList<std::pair<QString, QString>>> stormInputs{
 };
 
 QList<Target> stormTargets() {
-    using C = app::Contact;
+    using C = platform::Contact;
     QList<Target> targets;
     for (const Form& f : forms)
         if (f.menuButton)
@@ -640,7 +640,7 @@ private slots:
                 answer(t.outcome);
                 break;
             case Target::Contact:
-                shown[{t.window, greetingOf(t.window)}] = app::contactText(t.contact);
+                shown[{t.window, greetingOf(t.window)}] = platform::contactText(t.contact);
                 break;
             }
             if (n % 1000 == 0) {

@@ -1,7 +1,7 @@
 // The shape windows' behaviour: their calculators, the faults that leave everything as it was,
 // their credits and contact buttons, and the triangle page that does nothing.
 
-#include "app/contact.h"
+#include "platform/contact.h"
 #include "platform/look.h"
 #include "platform/messagebox.h"
 #include "windows/reference/trianglewindow.h"
@@ -87,7 +87,7 @@ QStringList with(QStringList lines, const QString& name, const QString& text) {
 } // namespace
 
 Q_DECLARE_METATYPE(Form)
-Q_DECLARE_METATYPE(app::Contact)
+Q_DECLARE_METATYPE(platform::Contact)
 
 class TestShapes : public QObject {
     Q_OBJECT
@@ -134,8 +134,8 @@ class TestShapes : public QObject {
         QTest::newRow(name) << form << inputs << clicks << box << expected;
     }
 
-    static void contactRow(const char* name, Form form, const QString& button, app::Contact contact,
-                           int before, int after) {
+    static void contactRow(const char* name, Form form, const QString& button,
+                           platform::Contact contact, int before, int after) {
         QTest::newRow(name) << form << button << contact << before << after;
     }
 
@@ -427,10 +427,10 @@ private slots:
     void contacts_data() {
         QTest::addColumn<Form>("form");
         QTest::addColumn<QString>("button");
-        QTest::addColumn<app::Contact>("contact");
+        QTest::addColumn<platform::Contact>("contact");
         QTest::addColumn<int>("before");
         QTest::addColumn<int>("after");
-        using C = app::Contact;
+        using C = platform::Contact;
         contactRow("circle designer", Form::Circle, "Command3", C::Credit, 0, 0);
         contactRow("circle mail", Form::Circle, "Command4", C::Email, 1, 0);
         contactRow("circle site", Form::Circle, "Command5", C::Website, 1, 1);
@@ -450,7 +450,7 @@ private slots:
     void contacts() {
         QFETCH(Form, form);
         QFETCH(QString, button);
-        QFETCH(app::Contact, contact);
+        QFETCH(platform::Contact, contact);
         QFETCH(int, before);
         QFETCH(int, after);
         const Form all[] = {Form::Start,         Form::Square, Form::Rectangle, Form::Rhombus,
@@ -461,7 +461,7 @@ private slots:
 
         QWidget* window = open(form);
         const QString shown =
-            QString(before, u' ') + app::contactText(contact) + QString(after, u' ');
+            QString(before, u' ') + platform::contactText(contact) + QString(after, u' ');
         click(window, button);
         QCOMPARE(greeting(window), shown);
         QCOMPARE(texts(window), with(was[form], "Label10", shown));
@@ -478,17 +478,18 @@ private slots:
         QWidget* square = open(Form::Square);
         click(square, "Command4");
         click(square, "Command6");
-        QCOMPARE(greeting(square), app::contactText(app::Contact::Credit) + u' ');
+        QCOMPARE(greeting(square), platform::contactText(platform::Contact::Credit) + u' ');
         QWidget* parallelogram = open(Form::Parallelogram);
         click(parallelogram, "Command6");
         click(parallelogram, "Command5");
-        QCOMPARE(greeting(parallelogram), u"  "_qs + app::contactText(app::Contact::Email) + u' ');
+        QCOMPARE(greeting(parallelogram),
+                 u"  "_qs + platform::contactText(platform::Contact::Email) + u' ');
     }
 
     // With their blanks, the contact texts fit each greeting label at the program's font.
     void contactsFit_data() {
         contacts_data();
-        using C = app::Contact;
+        using C = platform::Contact;
         contactRow("start designer", Form::Start, "Command7", C::Credit, 0, 0);
         contactRow("start mail", Form::Start, "Command8", C::Email, 0, 0);
         contactRow("start site", Form::Start, "Command9", C::Website, 0, 0);

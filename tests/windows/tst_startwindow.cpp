@@ -1,6 +1,6 @@
 // The start window's behaviour: its calculator, its menu, its credits buttons and its exit.
 
-#include "app/contact.h"
+#include "platform/contact.h"
 #include "platform/look.h"
 #include "platform/messagebox.h"
 #include "windows/start/startwindow.h"
@@ -14,7 +14,7 @@
 #include <memory>
 
 Q_DECLARE_METATYPE(StartWindow::Shape)
-Q_DECLARE_METATYPE(app::Contact)
+Q_DECLARE_METATYPE(platform::Contact)
 
 namespace {
 
@@ -261,21 +261,21 @@ private slots:
 
     void credits_data() {
         QTest::addColumn<QStringList>("buttons");
-        QTest::addColumn<app::Contact>("shown");
-        QTest::newRow("designer") << QStringList{"Command7"} << app::Contact::Credit;
-        QTest::newRow("mail") << QStringList{"Command8"} << app::Contact::Email;
-        QTest::newRow("site") << QStringList{"Command9"} << app::Contact::Website;
+        QTest::addColumn<platform::Contact>("shown");
+        QTest::newRow("designer") << QStringList{"Command7"} << platform::Contact::Credit;
+        QTest::newRow("mail") << QStringList{"Command8"} << platform::Contact::Email;
+        QTest::newRow("site") << QStringList{"Command9"} << platform::Contact::Website;
         QTest::newRow("each replaces the last")
-            << QStringList{"Command7", "Command8", "Command9"} << app::Contact::Website;
+            << QStringList{"Command7", "Command8", "Command9"} << platform::Contact::Website;
         QTest::newRow("twice is once")
-            << QStringList{"Command8", "Command8"} << app::Contact::Email;
+            << QStringList{"Command8", "Command8"} << platform::Contact::Email;
     }
     void credits() {
         QFETCH(QStringList, buttons);
-        QFETCH(app::Contact, shown);
+        QFETCH(platform::Contact, shown);
         for (const QString& b : buttons)
             click(qPrintable(b));
-        QCOMPARE(greeting(), app::contactText(shown));
+        QCOMPARE(greeting(), platform::contactText(shown));
         QVERIFY(messages.empty());
     }
 };

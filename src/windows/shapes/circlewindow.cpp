@@ -1,8 +1,8 @@
 #include "windows/shapes/circlewindow.h"
 
-#include "app/contact.h"
 #include "numeric/arithmetic.h"
 #include "platform/click.h"
+#include "platform/contact.h"
 #include "platform/look.h"
 #include "ui_circlewindow.h"
 #include "windows/boxes.h"
@@ -26,10 +26,10 @@ CircleWindow::CircleWindow() : ui(std::make_unique<Ui::Form2>()) {
     onClick(ui->Command2, [this] { area(); });
 
     // On this window the designer button comes first.
-    using app::Contact;
-    app::bindContact(ui->Command3, ui->Label10, Contact::Credit, 0, 0);
-    app::bindContact(ui->Command4, ui->Label10, Contact::Email, 1, 0);
-    app::bindContact(ui->Command5, ui->Label10, Contact::Website, 1, 1);
+    using platform::Contact;
+    platform::bindContact(ui->Command3, ui->Label10, Contact::Credit, 0, 0);
+    platform::bindContact(ui->Command4, ui->Label10, Contact::Email, 1, 0);
+    platform::bindContact(ui->Command5, ui->Label10, Contact::Website, 1, 1);
 }
 
 CircleWindow::~CircleWindow() = default;

@@ -1,8 +1,8 @@
 #include "windows/shapes/parallelogramwindow.h"
 
-#include "app/contact.h"
 #include "numeric/arithmetic.h"
 #include "platform/click.h"
+#include "platform/contact.h"
 #include "platform/look.h"
 #include "ui_parallelogramwindow.h"
 #include "windows/boxes.h"
@@ -16,10 +16,10 @@ ParallelogramWindow::ParallelogramWindow() : ui(std::make_unique<Ui::Form1>()) {
     onClick(ui->Command1, [this] { perimeter(); });
     onClick(ui->Command2, [this] { area(); });
 
-    using app::Contact;
-    app::bindContact(ui->Command6, ui->Label10, Contact::Credit, 2, 1);
-    app::bindContact(ui->Command5, ui->Label10, Contact::Email, 2, 1);
-    app::bindContact(ui->Command4, ui->Label10, Contact::Website, 2, 1);
+    using platform::Contact;
+    platform::bindContact(ui->Command6, ui->Label10, Contact::Credit, 2, 1);
+    platform::bindContact(ui->Command5, ui->Label10, Contact::Email, 2, 1);
+    platform::bindContact(ui->Command4, ui->Label10, Contact::Website, 2, 1);
 }
 
 ParallelogramWindow::~ParallelogramWindow() = default;

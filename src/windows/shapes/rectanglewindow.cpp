@@ -1,8 +1,8 @@
 #include "windows/shapes/rectanglewindow.h"
 
-#include "app/contact.h"
 #include "numeric/arithmetic.h"
 #include "platform/click.h"
+#include "platform/contact.h"
 #include "platform/look.h"
 #include "ui_rectanglewindow.h"
 #include "windows/boxes.h"
@@ -17,10 +17,10 @@ RectangleWindow::RectangleWindow() : ui(std::make_unique<Ui::المستطيل>()
     onClick(ui->Command1, [this] { area(); });
     onClick(ui->Command2, [this] { perimeter(); });
 
-    using app::Contact;
-    app::bindContact(ui->Command6, ui->Label10, Contact::Credit, 2, 1);
-    app::bindContact(ui->Command5, ui->Label10, Contact::Email, 1, 0);
-    app::bindContact(ui->Command4, ui->Label10, Contact::Website, 0, 1);
+    using platform::Contact;
+    platform::bindContact(ui->Command6, ui->Label10, Contact::Credit, 2, 1);
+    platform::bindContact(ui->Command5, ui->Label10, Contact::Email, 1, 0);
+    platform::bindContact(ui->Command4, ui->Label10, Contact::Website, 0, 1);
 }
 
 RectangleWindow::~RectangleWindow() = default;

@@ -1,8 +1,8 @@
 #include "windows/shapes/rhombuswindow.h"
 
-#include "app/contact.h"
 #include "numeric/arithmetic.h"
 #include "platform/click.h"
+#include "platform/contact.h"
 #include "platform/look.h"
 #include "ui_rhombuswindow.h"
 #include "windows/boxes.h"
@@ -16,10 +16,10 @@ RhombusWindow::RhombusWindow() : ui(std::make_unique<Ui::المعين>()) {
     onClick(ui->Command1, [this] { perimeter(); });
     onClick(ui->Command2, [this] { area(); });
 
-    using app::Contact;
-    app::bindContact(ui->Command6, ui->Label10, Contact::Credit, 0, 1);
-    app::bindContact(ui->Command5, ui->Label10, Contact::Email, 1, 0);
-    app::bindContact(ui->Command4, ui->Label10, Contact::Website, 1, 1);
+    using platform::Contact;
+    platform::bindContact(ui->Command6, ui->Label10, Contact::Credit, 0, 1);
+    platform::bindContact(ui->Command5, ui->Label10, Contact::Email, 1, 0);
+    platform::bindContact(ui->Command4, ui->Label10, Contact::Website, 1, 1);
 }
 
 RhombusWindow::~RhombusWindow() = default;

@@ -1,8 +1,8 @@
 #include "windows/start/startwindow.h"
 
-#include "app/contact.h"
 #include "numeric/arithmetic.h"
 #include "platform/click.h"
+#include "platform/contact.h"
 #include "platform/look.h"
 #include "ui_startwindow.h"
 #include "windows/boxes.h"
@@ -21,10 +21,10 @@ StartWindow::StartWindow(Actions actions) : ui(std::make_unique<Ui::البداي
     for (const auto& [button, shape] : menu)
         onClick(button, [open = actions.openShape, shape] { open(shape); });
 
-    using app::Contact;
-    app::bindContact(ui->Command7, ui->Label4, Contact::Credit, 0, 0);
-    app::bindContact(ui->Command8, ui->Label4, Contact::Email, 0, 0);
-    app::bindContact(ui->Command9, ui->Label4, Contact::Website, 0, 0);
+    using platform::Contact;
+    platform::bindContact(ui->Command7, ui->Label4, Contact::Credit, 0, 0);
+    platform::bindContact(ui->Command8, ui->Label4, Contact::Email, 0, 0);
+    platform::bindContact(ui->Command9, ui->Label4, Contact::Website, 0, 0);
 
     onClick(ui->Command10, std::move(actions.exit));
     onClick(ui->Command11, [this] { compute(); });

@@ -1,10 +1,10 @@
-#include "app/contact.h"
+#include "platform/contact.h"
 
 #include "platform/click.h"
 
 #include <QLabel>
 
-namespace app {
+namespace platform {
 
 QString contactText(Contact contact) {
     switch (contact) {
@@ -25,4 +25,4 @@ void bindContact(QAbstractButton* button, QLabel* greeting, Contact contact, int
     platform::onClick(button, [greeting, caption] { greeting->setText(caption); });
 }
 
-} // namespace app
+} // namespace platform

@@ -5,7 +5,7 @@
 class QAbstractButton;
 class QLabel;
 
-namespace app {
+namespace platform {
 
 // The maker's credit line, e-mail address and web-site address.
 enum class Contact { Credit, Email, Website };
@@ -16,4 +16,4 @@ QString contactText(Contact contact);
 void bindContact(QAbstractButton* button, QLabel* greeting, Contact contact, int blanksBefore,
                  int blanksAfter);
 
-} // namespace app
+} // namespace platform
