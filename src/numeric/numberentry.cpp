@@ -22,8 +22,8 @@ int digitValue(QChar c) {
     return -1;
 }
 
-bool isPoint(QChar c) {
-    return c == u'.' || c == u'\u066B';
+bool isPoint(QChar c, QChar userSeparator) {
+    return c == u'.' || c == u'\u066B' || c == userSeparator;
 }
 bool isExponentLetter(QChar c) {
     return c == u'E' || c == u'e' || c == u'D' || c == u'd';
@@ -68,6 +68,10 @@ constexpr std::int64_t exponentCap = 1'000'000'000'000'000;
 } // namespace
 
 double numberEntry(QStringView text) {
+    return numberEntry(text, u'.');
+}
+
+double numberEntry(QStringView text, QChar userSeparator) {
     Reader reader(text);
     const bool negative = reader.sign();
 
@@ -77,7 +81,7 @@ double numberEntry(QStringView text) {
     bool droppedNonZero = false;
     bool seenPoint = false;
     for (QChar c = reader.peek();; c = reader.peek()) {
-        if (isPoint(c) && !seenPoint) {
+        if (isPoint(c, userSeparator) && !seenPoint) {
             seenPoint = true;
             reader.next();
             continue;

@@ -13,4 +13,8 @@ namespace numeric {
 // Throws platform::RuntimeError 6 when the value lies beyond the range of a double.
 double numberEntry(QStringView text);
 
+// The same, where the user's own decimal separator also reads as the point, so that a result
+// shown as "3,5" reads back as 3.5. A second point or separator ends the number.
+double numberEntry(QStringView text, QChar userSeparator);
+
 } // namespace numeric

@@ -2,31 +2,23 @@
 
 #include "numeric/numberentry.h"
 #include "numeric/resulttext.h"
+#include "platform/result.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 
 namespace windows {
-namespace {
-
-QString shown(double value) {
-    const QString point = QLocale::system().decimalPoint();
-    return numeric::resultText(value, point.isEmpty() ? QChar(u'.') : point.front());
-}
-
-} // namespace
 
 double readNumber(const QLineEdit* box) {
-    return numeric::numberEntry(box->text());
+    return numeric::numberEntry(box->text(), platform::decimalSeparator());
 }
 
 void writeResult(QLineEdit* box, double value) {
-    box->setText(shown(value));
+    platform::showResult(box, numeric::resultText(value, platform::decimalSeparator()));
 }
 
 void writeResult(QLabel* label, double value) {
-    label->setText(shown(value));
+    platform::showResult(label, numeric::resultText(value, platform::decimalSeparator()));
 }
 
 } // namespace windows

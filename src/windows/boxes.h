@@ -6,7 +6,7 @@ class QLineEdit;
 namespace windows {
 
 // What every calculator does with its boxes: number entry of a box's text, and the result text
-// of a value, with the user's decimal separator, written into a result box or label.
+// of a value, both with the user's decimal separator, shown whole in a result box or label.
 double readNumber(const QLineEdit* box);
 void writeResult(QLineEdit* box, double value);
 void writeResult(QLabel* label, double value);

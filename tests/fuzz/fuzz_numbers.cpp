@@ -35,10 +35,11 @@ constexpr int shownDigits = 15;
     std::abort();
 }
 
-// Number entry, which may only give a finite double or throw the overflow error (nullopt).
-std::optional<double> enter(QStringView text) {
+// Number entry (with the user's separator), which may only give a finite double or throw the
+// overflow error (nullopt).
+std::optional<double> enter(QStringView text, QChar userSeparator = u'.') {
     try {
-        const double value = numeric::numberEntry(text);
+        const double value = numeric::numberEntry(text, userSeparator);
         if (!std::isfinite(value))
             fail("number entry gave a value that is not finite", text, value);
         return value;
@@ -225,6 +226,10 @@ void checkRoundTrip(double x) {
     checkShape(text, x);
     if (numeric::resultText(x, u'\u066B') != QString(text).replace(u'.', u'\u066B'))
         fail("the separator changes more than the separator", text, x);
+
+    // Under a comma locale the text shown with a comma reads back as the one with a point.
+    if (!sameResult(enter(numeric::resultText(x, u','), u','), enter(text)))
+        fail("the text shown with a comma reads differently from the one with a point", text, x);
 
     const std::optional<double> expected = roundedForDisplay(x);
     const std::optional<double> read = enter(text);

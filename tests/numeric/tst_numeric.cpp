@@ -45,6 +45,8 @@ class TestNumeric : public QObject {
 private slots:
     void numberEntry_data();
     void numberEntry();
+    void numberEntryWithUserSeparator_data();
+    void numberEntryWithUserSeparator();
     void resultText_data();
     void resultText();
     void roundTrip();
@@ -122,6 +124,40 @@ void TestNumeric::numberEntry() {
     QCOMPARE(errorOf([&] { value = numeric::numberEntry(text); }), error);
     if (error == 0)
         COMPARE_EXACTLY(value, expected);
+}
+
+void TestNumeric::numberEntryWithUserSeparator_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("comma locale: comma is the point") << "3,5" << QChar(u',') << 3.5;
+    QTest::newRow("comma locale: point still the point") << "1.5" << QChar(u',') << 1.5;
+    QTest::newRow("comma locale: Arabic point still the point") << "1\u066B5" << QChar(u',') << 1.5;
+    QTest::newRow("comma locale: second comma ends") << "1,5,5" << QChar(u',') << 1.5;
+    QTest::newRow("comma locale: comma after point ends") << "1.5,5" << QChar(u',') << 1.5;
+    QTest::newRow("comma locale: point after comma ends") << "1,5.5" << QChar(u',') << 1.5;
+    QTest::newRow("comma locale: Arabic comma ends") << "3\u060C5" << QChar(u',') << 3.0;
+    QTest::newRow("comma locale: negative, blanks, exponent")
+        << " - 2 , 5e1" << QChar(u',') << -25.0;
+    QTest::newRow("comma locale: no digit before comma") << ",25" << QChar(u',') << 0.25;
+    QTest::newRow("comma locale: shown result read back")
+        << "-3,33333333333333E+19" << QChar(u',') << -3.33333333333333e19;
+    QTest::newRow("comma locale: comma ends exponent") << "1e3,5" << QChar(u',') << 1000.0;
+    QTest::newRow("point locale: comma ends") << "2,5" << QChar(u'.') << 2.0;
+    QTest::newRow("point locale: point") << "2.5" << QChar(u'.') << 2.5;
+    QTest::newRow("point locale: Arabic comma ends") << "3\u060C5" << QChar(u'.') << 3.0;
+}
+
+void TestNumeric::numberEntryWithUserSeparator() {
+    QFETCH(QString, text);
+    QFETCH(QChar, separator);
+    QFETCH(double, expected);
+
+    COMPARE_EXACTLY(numeric::numberEntry(text, separator), expected);
+    // What the program shows under that separator reads back as the value shown.
+    const QString shown = numeric::resultText(expected, separator);
+    COMPARE_EXACTLY(numeric::numberEntry(shown, separator), expected);
 }
 
 void TestNumeric::resultText_data() {

@@ -119,10 +119,11 @@ private slots:
                                               << "0.1"
                                               << "Option1"
                                               << "2.6";
-        QTest::newRow("a comma ends the number") << "2,5"
-                                                 << "1"
-                                                 << "Option1"
-                                                 << "3";
+        // Where the comma is the user's separator it is the point, elsewhere it ends the number.
+        QTest::newRow("a comma") << "2,5"
+                                 << "1"
+                                 << "Option1"
+                                 << (QLocale::system().decimalPoint() == u"," ? "3.5" : "3");
         QTest::newRow("0 / 5") << "0"
                                << "5"
                                << "Option4"
