@@ -94,7 +94,8 @@ void fit(QWidget* control, const QString& text, int room, qreal extra) {
         if (needs(smaller) <= room)
             break;
     }
-    smaller.setPixelSize(std::max(size, smallestResultPixelSize));
+    // Never below the smallest legible size, nor above the window's own.
+    smaller.setPixelSize(std::max(size, std::min(smallestResultPixelSize, largest)));
     control->setFont(smaller);
 }
 
