@@ -22,6 +22,13 @@ const QStyleOptionGroupBox* plainFrame(QStyle::ComplexControl control,
 
 FrameStyle::FrameStyle(QStyle* base) : QProxyStyle(base) {}
 
+int FrameStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                            const QWidget* widget) const {
+    if (metric == PM_ExclusiveIndicatorWidth || metric == PM_ExclusiveIndicatorHeight)
+        return radioIndicatorSize;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
 QRect FrameStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                                  SubControl subControl, const QWidget* widget) const {
     const QStyleOptionGroupBox* box = plainFrame(control, option);

@@ -5,7 +5,8 @@
 namespace platform {
 
 // Frames drawn as the program's windows were designed: an etched border whose top line runs
-// through the middle of the caption, broken under it. Everything else is the base style's.
+// through the middle of the caption, broken under it; and option buttons whose circle fits
+// their line. Everything else is the base style's.
 // Works as the base of another proxy style too: its own geometry is asked through proxy().
 class FrameStyle : public QProxyStyle {
 public:
@@ -18,6 +19,12 @@ public:
     // line shows on both sides of the caption.
     static constexpr int captionIndent = 6;
 
+    // An option button's circle: 13 pixels, as the layouts were made for, so it fits the
+    // 13-pixel buttons at every scale and font resolution.
+    static constexpr int radioIndicatorSize = 13;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                          SubControl subControl, const QWidget* widget) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
