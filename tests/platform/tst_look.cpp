@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QRawFont>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTest>
@@ -205,6 +206,29 @@ private slots:
             for (int x = label.left(); x <= label.right() && !inked; ++x)
                 inked = at(x, y) != face;
         QVERIFY(inked);
+    }
+
+    // Another proxy style may be put over the frames' (focus drawing is): the frames stay the
+    // same, down to the pixel.
+    void framesUnderAnotherStyle() {
+        QWidget* start = windows.front();
+        auto* frame = start->findChild<QGroupBox*>(u"Frame2"_qs);
+        QVERIFY(frame);
+        QProxyStyle outer(new platform::FrameStyle(QStyleFactory::create(u"Fusion"_qs)));
+        QGroupBox copy(frame->title());
+        copy.setStyle(&outer);
+        copy.setAutoFillBackground(true);
+        copy.setPalette(frame->palette());
+        copy.setFont(frame->font());
+        copy.resize(frame->size());
+        const QRect label = captionBox(frame);
+        QCOMPARE(captionBox(&copy), label);
+        // The caption band, above the frame's first control.
+        const QRect band(0, 0, frame->width(), label.bottom() + 3);
+        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY(!child->geometry().intersects(band));
+        const QImage mine = copy.grab().toImage(), program = frame->grab().toImage();
+        QCOMPARE(mine.copy(band), program.copy(band));
     }
 };
 
