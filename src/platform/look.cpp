@@ -1,5 +1,8 @@
 #include "platform/look.h"
 
+#include "platform/framestyle.h"
+#include "platform/picturebox.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -38,7 +41,12 @@ QString registerFont(const QString& path) {
 // The icon of the seven windows, read and decoded when the first of them is built, not before
 // the welcome message: message boxes show no icon of their own.
 const QIcon& windowIcon() {
-    static const QIcon icon(QStringLiteral(":/assets/icon.ico"));
+    static const QIcon icon = [] {
+        QIcon sizes(QStringLiteral(":/assets/icon.ico"));
+        sizes.addFile(QStringLiteral(":/assets/icon@2x.png"));
+        sizes.addFile(QStringLiteral(":/assets/icon@3x.png"));
+        return sizes;
+    }();
     return icon;
 }
 
@@ -62,7 +70,10 @@ void installLook() {
     const QString latin = registerFont(QStringLiteral(":/fonts/latin.ttf"));
     const QString arabic = registerFont(QStringLiteral(":/fonts/arabic.ttf"));
 
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The text is set in pixels, so the style's measures stay as at 96 dots per inch whatever
+    // the font resolution: else a radio button's circle outgrows its caption's line.
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
+    QApplication::setStyle(new FrameStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     QApplication::setPalette(QApplication::style()->standardPalette());
 
     QFont font;
@@ -77,6 +88,7 @@ void prepareWindow(QWidget* window, QWidget* firstTabStop) {
     const QColor face = QApplication::palette().color(QPalette::Button);
     fillWithButtonFace(window, face);
     window->setWindowIcon(windowIcon());
+    preparePictureBoxes(window);
     for (QWidget* child : window->findChildren<QWidget*>()) {
         if (qobject_cast<QGroupBox*>(child) || qobject_cast<QLabel*>(child))
             fillWithButtonFace(child, face);

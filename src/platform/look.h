@@ -5,14 +5,16 @@ class QWidget;
 namespace platform {
 
 // The program's look, the same on every desktop: the embedded fonts (Noto Sans for Latin and
-// signs, Noto Sans Arabic UI for Arabic) at 10 pixels, the Fusion style and its light palette.
+// signs, Noto Sans Arabic UI for Arabic) at 10 pixels, the Fusion style with the program's
+// frames (FrameStyle) and its light palette.
 // Call after the QApplication exists and before any window or message box; later calls do
 // nothing.
 void installLook();
 
 // Finishes a window built from its form: the window, its frames, labels and picture boxes that
 // set no background colour of their own are filled with the button-face colour, like the
-// standard controls they stand for; and the focus starts at the window's first tab stop.
+// standard controls they stand for; its picture boxes show the drawing made for the screen's
+// pixel ratio and a focus frame; and the focus starts at the window's first tab stop.
 void prepareWindow(QWidget* window, QWidget* firstTabStop);
 
 } // namespace platform

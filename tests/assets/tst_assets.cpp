@@ -1,5 +1,6 @@
 // The nine embedded images: their file formats byte by byte, and their drawings against the
-// window texts (a vertex letter in the wrong corner would teach the wrong diagonal).
+// window texts (a vertex letter in the wrong corner would teach the wrong diagonal); and their
+// drawings at twice and three times the size, with the letters where the 1x ones stand.
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -319,6 +320,10 @@ private slots:
     void noStrayLetters();
     void startTransparency_data();
     void startTransparency();
+    void largerDrawings_data();
+    void largerDrawings();
+    void largerLabels_data();
+    void largerLabels();
 };
 
 void TestAssets::decodes_data() {
@@ -846,6 +851,101 @@ void TestAssets::startTransparency() {
     const QImage image(QStringLiteral(":/assets/start.gif"));
     QVERIFY(image.hasAlphaChannel());
     QCOMPARE(qAlpha(image.pixel(at)), transparent ? 0 : 255);
+}
+
+namespace {
+
+QString larger(const QString& file, int scale) {
+    return file.left(file.lastIndexOf(u'.')) + QStringLiteral("@%1x.png").arg(scale);
+}
+
+} // namespace
+
+void TestAssets::largerDrawings_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("scale");
+    for (const char* f :
+         {"icon.ico", "start.gif", "circle.jpg", "triangle-parts.jpg", "triangle-kinds.jpg",
+          "square.jpg", "rectangle.jpg", "rhombus.jpg", "parallelogram.jpg"})
+        for (int scale : {2, 3})
+            QTest::addRow("%s@%dx", f, scale) << QString::fromLatin1(f) << scale;
+}
+
+void TestAssets::largerDrawings() {
+    QFETCH(QString, file);
+    QFETCH(int, scale);
+    const QString path = QStringLiteral(":/assets/") + larger(file, scale);
+    QCOMPARE(QImageReader(path).format(), QByteArray("png"));
+    const QImage image(path);
+    const QImage original(QStringLiteral(":/assets/") + file);
+    QCOMPARE(image.size(), original.size() * scale);
+    if (file == u"icon.ico"_qs) {
+        // The columns the 1x icon masks are transparent, the panel opaque.
+        for (int y = 0; y < image.height(); y += 7) {
+            for (int x : {0, 4 * scale - 1, 97 * scale, 100 * scale - 1})
+                QCOMPARE(qAlpha(image.pixel(x, y)), 0);
+            for (int x : {4 * scale, 50 * scale, 97 * scale - 1})
+                QCOMPARE(qAlpha(image.pixel(x, y)), 255);
+        }
+    } else if (file == u"start.gif"_qs) {
+        QVERIFY(image.hasAlphaChannel());
+        // Transparent where the 1x picture is, drawn where it is (away from the soft edges).
+        for (int y = 2; y < original.height(); y += 9)
+            for (int x = 2; x < original.width(); x += 9) {
+                const QRect around(x - 1, y - 1, 3, 3);
+                int alpha = 0;
+                for (int yy = around.top(); yy <= around.bottom(); ++yy)
+                    for (int xx = around.left(); xx <= around.right(); ++xx)
+                        alpha += qAlpha(original.pixel(xx, yy)) ? 1 : 0;
+                if (alpha == 0 || alpha == 9)
+                    QCOMPARE(qAlpha(image.pixel(x * scale + scale / 2, y * scale + scale / 2)),
+                             alpha ? 255 : 0);
+            }
+    } else {
+        QVERIFY(!image.hasAlphaChannel());
+    }
+}
+
+void TestAssets::largerLabels_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<QPoint>("centre");
+    QTest::addColumn<QSize>("minSize");
+    QTest::addColumn<QSize>("maxSize");
+    QTest::addColumn<QRect>("window");
+    for (const Label& l : drawingLabels())
+        for (int scale : {2, 3})
+            QTest::addRow("%s @%dx", l.tag, scale)
+                << l.file << scale << l.centre << l.minSize << l.maxSize << l.window;
+}
+
+// Each letter and word of the 1x drawing, at the scaled place and size.
+void TestAssets::largerLabels() {
+    QFETCH(QString, file);
+    QFETCH(int, scale);
+    QFETCH(QPoint, centre);
+    QFETCH(QSize, minSize);
+    QFETCH(QSize, maxSize);
+    QFETCH(QRect, window);
+    const QImage image(QStringLiteral(":/assets/") + larger(file, scale));
+    const QRect scaledWindow(window.topLeft() * scale, window.size() * scale);
+    const QRect ink = inkBounds(image, scaledWindow, isMaroon);
+    QVERIFY2(!ink.isEmpty(), "no maroon ink");
+    const QString found = QStringLiteral("ink x %1..%2 y %3..%4")
+                              .arg(ink.left())
+                              .arg(ink.right())
+                              .arg(ink.top())
+                              .arg(ink.bottom());
+    const QPoint c = middle(ink);
+    const QPoint want = centre * scale + QPoint(scale / 2, scale / 2);
+    QVERIFY2(std::abs(c.x() - want.x()) <= 2 * scale && std::abs(c.y() - want.y()) <= 2 * scale,
+             qPrintable(found));
+    QVERIFY2(ink.width() >= (minSize.width() - 1) * scale &&
+                 ink.width() <= (maxSize.width() + 1) * scale,
+             qPrintable(found));
+    QVERIFY2(ink.height() >= (minSize.height() - 1) * scale &&
+                 ink.height() <= (maxSize.height() + 1) * scale,
+             qPrintable(found));
 }
 
 QTEST_GUILESS_MAIN(TestAssets)

@@ -1,7 +1,9 @@
-// The program's look: its own fonts, used even where the machine has none, and every caption
-// of every window wholly inside its box.
+// The program's look: its own fonts, used even where the machine has none, every caption of
+// every window wholly inside its box at every scale setting, and frames whose caption is set
+// into their top line.
 
 #include "app/application.h"
+#include "platform/framestyle.h"
 #include "platform/look.h"
 
 #include <QApplication>
@@ -11,9 +13,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRawFont>
+#include <QScreen>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QTextLayout>
+#include <cmath>
 #include <optional>
 
 class TestLook : public QObject {
@@ -32,11 +38,34 @@ class TestLook : public QObject {
         return layout.glyphRuns();
     }
 
+    static QRect captionBox(QGroupBox* frame) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.textAlignment = frame->alignment();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        return frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                              QStyle::SC_GroupBoxLabel, frame);
+    }
+
 private slots:
     void initTestCase() {
         application.emplace();
         for (app::WindowId id : app::allWindowIds)
             windows.push_back(application->windows().show(id));
+    }
+
+    // The scale entries of CTest say what the screen must look like to the program, so a
+    // setting that silently stopped working cannot pass for a clean one.
+    void seesTheScaleSetting() {
+        const QByteArray ratio = qgetenv("KOZMAT_EXPECT_RATIO"), dpi = qgetenv("KOZMAT_EXPECT_DPI");
+        if (ratio.isEmpty() && dpi.isEmpty())
+            QSKIP("no scale setting expected");
+        const QScreen* screen = QApplication::primaryScreen();
+        if (!ratio.isEmpty())
+            QCOMPARE(windows.front()->devicePixelRatioF(), ratio.toDouble());
+        if (!dpi.isEmpty())
+            QCOMPARE(screen->logicalDotsPerInch(), dpi.toDouble());
     }
 
     void fontsAreTheProgramsOwn_data() {
@@ -105,9 +134,101 @@ private slots:
             const int needed = metrics.horizontalAdvance(button->text());
             QVERIFY2(needed <= room,
                      qPrintable(QStringLiteral("needs %1 in %2").arg(needed).arg(room)));
+            // The round indicator whole inside the button, no taller than a line of text.
+            if (qobject_cast<QRadioButton*>(button)) {
+                const QRect indicator = button->style()->subElementRect(
+                    QStyle::SE_RadioButtonIndicator, &option, button);
+                QVERIFY2(button->rect().contains(indicator) &&
+                             indicator.height() <= metrics.height(),
+                         qPrintable(QStringLiteral("indicator %1 x %2 at %3 in %4 x %5")
+                                        .arg(indicator.width())
+                                        .arg(indicator.height())
+                                        .arg(indicator.y())
+                                        .arg(button->width())
+                                        .arg(button->height())));
+            }
         } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
-            QVERIFY(metrics.horizontalAdvance(frame->title()) < frame->width());
+            const QRect label = captionBox(frame);
+            QVERIFY(metrics.horizontalAdvance(frame->title()) < label.width());
+            QVERIFY(label.right() + platform::FrameStyle::captionGap < frame->width() - 2);
         }
+    }
+
+    // The etched line (dark, with light below it) runs at the caption's middle row on both
+    // sides of the caption, clear of it by the gap, and does not run under it.
+    void framesCarryTheirCaption_data() {
+        QTest::addColumn<QGroupBox*>("frame");
+        for (QWidget* w : windows)
+            for (QGroupBox* f : w->findChildren<QGroupBox*>())
+                QTest::newRow(qPrintable(w->objectName() + u'/' + f->objectName())) << f;
+    }
+    void framesCarryTheirCaption() {
+        QFETCH(QGroupBox*, frame);
+        const QImage shot = frame->grab().toImage();
+        const qreal ratio = shot.devicePixelRatio();
+        if (ratio != std::floor(ratio))
+            QSKIP("lines fall between device pixels at a fractional ratio");
+        const int r = int(ratio);
+        const QRect label = captionBox(frame);
+        QVERIFY(!frame->title().isEmpty());
+        const int lineRow = label.top() + label.height() / 2;
+        QVERIFY(lineRow > label.top() && lineRow < label.bottom());
+        const QRgb dark = frame->palette().color(QPalette::Dark).rgb();
+        const QRgb light = frame->palette().color(QPalette::Light).rgb();
+        const QRgb face = frame->palette().color(QPalette::Window).rgb();
+        // Device pixel of a logical pixel's top-left corner.
+        const auto at = [&](int x, int y) { return shot.pixel(x * r, y * r); };
+        // A control of the table may stand over the line (the triangle window's Label2 does).
+        const auto covered = [&](int x) {
+            for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (child->geometry().contains(x, lineRow) ||
+                    child->geometry().contains(x, lineRow + 1))
+                    return true;
+            return false;
+        };
+        const auto etched = [&](int x) {
+            return covered(x) || (at(x, lineRow) == dark && at(x, lineRow + 1) == light);
+        };
+        const int gapLeft = label.left() - platform::FrameStyle::captionGap;
+        const int gapRight = label.right() + platform::FrameStyle::captionGap;
+        for (int x = 2; x < gapLeft; ++x)
+            QVERIFY2(etched(x), qPrintable(QStringLiteral("no line at x %1").arg(x)));
+        for (int x = gapRight + 1; x < frame->width() - 2; ++x)
+            QVERIFY2(etched(x), qPrintable(QStringLiteral("no line at x %1").arg(x)));
+        for (int x = gapLeft; x <= gapRight; ++x)
+            QVERIFY2(!etched(x),
+                     qPrintable(QStringLiteral("line under the caption at x %1").arg(x)));
+        for (int x : {gapLeft, gapRight})
+            QCOMPARE(at(x, lineRow), face);
+        // The caption itself is drawn there.
+        bool inked = false;
+        for (int y = label.top(); y <= label.bottom() && !inked; ++y)
+            for (int x = label.left(); x <= label.right() && !inked; ++x)
+                inked = at(x, y) != face;
+        QVERIFY(inked);
+    }
+
+    // Another proxy style may be put over the frames' (focus drawing is): the frames stay the
+    // same, down to the pixel.
+    void framesUnderAnotherStyle() {
+        QWidget* start = windows.front();
+        auto* frame = start->findChild<QGroupBox*>(u"Frame2"_qs);
+        QVERIFY(frame);
+        QProxyStyle outer(new platform::FrameStyle(QStyleFactory::create(u"Fusion"_qs)));
+        QGroupBox copy(frame->title());
+        copy.setStyle(&outer);
+        copy.setAutoFillBackground(true);
+        copy.setPalette(frame->palette());
+        copy.setFont(frame->font());
+        copy.resize(frame->size());
+        const QRect label = captionBox(frame);
+        QCOMPARE(captionBox(&copy), label);
+        // The caption band, above the frame's first control.
+        const QRect band(0, 0, frame->width(), label.bottom() + 3);
+        for (QWidget* child : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY(!child->geometry().intersects(band));
+        const QImage mine = copy.grab().toImage(), program = frame->grab().toImage();
+        QCOMPARE(mine.copy(band), program.copy(band));
     }
 };
 

@@ -49,7 +49,7 @@ void whiteTriangle(QImage& image, QPoint a, QPoint b, QPoint c) {
 
 } // namespace
 
-QImage drawCircleChart() {
+QImage drawCircleChart(int scale) {
     const QColor background(0xC7, 0xE8, 0xE1);
     const QColor frameDark(0x50, 0x64, 0x62), frameLight(0x72, 0x86, 0x84);
     const QColor ring(0x13, 0x39, 0x2E), cyan(0x2C, 0xA8, 0xC4);
@@ -60,9 +60,9 @@ QImage drawCircleChart() {
     constexpr int upperCaptionRow = 70, lowerCaptionRow = 149;
     constexpr qreal upperCaptionSize = 8.3, lowerCaptionSize = 10;
 
-    QImage image(202, 160, QImage::Format_RGB32);
+    QImage image = draw::newImage(202, 160, scale, QImage::Format_RGB32);
     image.fill(background);
-    const int right = image.width() - 1, bottom = image.height() - 1;
+    const int right = draw::logicalWidth(image) - 1, bottom = draw::logicalHeight(image) - 1;
     draw::plotLine(image, {0, 0}, {right, 0}, frameDark);
     draw::plotLine(image, {0, 0}, {0, bottom}, frameDark);
     draw::plotLine(image, {right, 1}, {right, bottom}, frameLight);
@@ -135,15 +135,15 @@ QImage drawCircleChart() {
     return image;
 }
 
-QImage drawTriangleParts() {
+QImage drawTriangleParts(int scale) {
     const QColor background(0xE8, 0xF1, 0xD6), frame(0x10, 0x10, 0x10), edge(0x80, 0x83, 0x78);
     const QColor arcColour(0x3A, 0x48, 0x6E), arcTint(0xE4, 0xF8, 0xFC), leader(0x90, 0x90, 0x90);
     constexpr QPoint left{18, 73}, top{160, 13}, corner{160, 73};
     constexpr qreal wordSize = 8.3;
 
-    QImage image(217, 96, QImage::Format_RGB32);
+    QImage image = draw::newImage(217, 96, scale, QImage::Format_RGB32);
     image.fill(background);
-    const int right = image.width() - 1, bottom = image.height() - 1;
+    const int right = draw::logicalWidth(image) - 1, bottom = draw::logicalHeight(image) - 1;
     draw::plotLine(image, {0, 0}, {0, bottom}, edge);
     draw::plotOutline(image, {{1, 0}, {right, 0}, {right, bottom}, {1, bottom}}, frame);
     whiteTriangle(image, left, top, corner);
@@ -230,15 +230,15 @@ void angleMark(QPainter& p, QPoint at, QPoint a, QPoint b) {
 
 } // namespace
 
-QImage drawTriangleKinds() {
+QImage drawTriangleKinds(int scale) {
     const QColor background(0xEA, 0xF3, 0xD8), frame(0x10, 0x10, 0x10), edge(0x80, 0x81, 0x7C);
     const QColor boxFill(0xB8, 0xB8, 0xB8), boxEdge(0x80, 0x80, 0x80);
     constexpr qreal captionSize = 10;
     constexpr int captionBelowBase = 12;
 
-    QImage image(218, 266, QImage::Format_RGB32);
+    QImage image = draw::newImage(218, 266, scale, QImage::Format_RGB32);
     image.fill(background);
-    const int right = image.width() - 1, bottom = image.height() - 1;
+    const int right = draw::logicalWidth(image) - 1, bottom = draw::logicalHeight(image) - 1;
     draw::plotLine(image, {0, bottom}, {right, bottom}, edge);
     draw::plotOutline(image, {{0, 0}, {right, 0}, {right, bottom - 1}, {0, bottom - 1}}, frame);
 
@@ -282,7 +282,7 @@ QImage drawTriangleKinds() {
     const QRect square(corner.x() - side, corner.y() - side, side, side);
     for (int y = square.top() + 1; y < square.bottom() + 1; ++y)
         for (int x = square.left() + 1; x < square.right() + 1; ++x)
-            image.setPixel(x, y, boxFill.rgb());
+            draw::setPixel(image, x, y, boxFill.rgb());
     draw::plotLine(image, square.topLeft(), {corner.x(), square.top()}, boxEdge);
     draw::plotLine(image, square.topLeft(), {square.left(), corner.y()}, boxEdge);
     return image;

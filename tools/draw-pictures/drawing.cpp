@@ -48,7 +48,35 @@ int lineSteps(QPoint a, QPoint b) {
     return std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y()));
 }
 
+QImage newImage(int width, int height, int scale, QImage::Format format) {
+    QImage image(width * scale, height * scale, format);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+int logicalWidth(const QImage& image) {
+    return image.width() / int(image.devicePixelRatio());
+}
+
+int logicalHeight(const QImage& image) {
+    return image.height() / int(image.devicePixelRatio());
+}
+
+void setPixel(QImage& image, int x, int y, QRgb rgb) {
+    const int scale = int(image.devicePixelRatio());
+    for (int dy = 0; dy < scale; ++dy)
+        for (int dx = 0; dx < scale; ++dx)
+            if (image.valid(x * scale + dx, y * scale + dy))
+                image.setPixel(x * scale + dx, y * scale + dy, rgb);
+}
+
 void plotLine(QImage& image, QPoint a, QPoint b, QColor colour, Dash dash, int phase) {
+    const int scale = int(image.devicePixelRatio());
+    a *= scale;
+    b *= scale;
+    dash.on *= scale;
+    dash.off *= scale;
+    phase *= scale;
     const int dx = std::abs(b.x() - a.x()), sx = a.x() < b.x() ? 1 : -1;
     const int dy = -std::abs(b.y() - a.y()), sy = a.y() < b.y() ? 1 : -1;
     const int period = dash.on + dash.off;
@@ -57,8 +85,11 @@ void plotLine(QImage& image, QPoint a, QPoint b, QColor colour, Dash dash, int p
     int x = a.x(), y = a.y();
     // Bresenham advances one pixel per step along the longer axis (and sometimes the other).
     for (int step = 0;; ++step) {
-        if (((step + phase) % period + period) % period < dash.on && image.valid(x, y))
-            image.setPixel(x, y, rgb);
+        if (((step + phase) % period + period) % period < dash.on)
+            for (int py = y; py < y + scale; ++py)
+                for (int px = x; px < x + scale; ++px)
+                    if (image.valid(px, py))
+                        image.setPixel(px, py, rgb);
         if (x == b.x() && y == b.y())
             break;
         const int e2 = 2 * err;

@@ -16,6 +16,17 @@ namespace draw {
 // Print where each text landed (glyph bounds), to compare with the intended places.
 inline bool verbose = false;
 
+// A blank image of width × height pixels drawn at `scale` times that size: its device pixel
+// ratio makes painters and the pixel helpers below work in the natural size's coordinates.
+QImage newImage(int width, int height, int scale, QImage::Format format);
+
+// The natural size of an image from newImage.
+int logicalWidth(const QImage& image);
+int logicalHeight(const QImage& image);
+
+// Sets pixel (x, y) of the natural size: the block of scale × scale pixels it stands for.
+void setPixel(QImage& image, int x, int y, QRgb rgb);
+
 // A repeating pattern of drawn and skipped pixel steps.
 struct Dash {
     int on = 1;
@@ -27,8 +38,9 @@ inline constexpr Dash solid{1, 0};
 int lineSteps(QPoint a, QPoint b);
 
 // Stair-stepped (Bresenham) line from a to b, both ends included, one pixel per step along the
-// longer axis. Step i is drawn when (i + phase) mod (on + off) < on, so phase 0 starts with a
-// full dash at a.
+// longer axis. At a larger scale the line runs between the scaled end pixels with a pen of
+// scale × scale pixels, and the dashes are scaled with it. Step i is drawn when (i + phase) mod (on
+// + off) < on, so phase 0 starts with a full dash at a.
 void plotLine(QImage& image, QPoint a, QPoint b, QColor colour, Dash dash = solid, int phase = 0);
 
 // The phase for plotLine that puts the middle of a dash on step `step`.

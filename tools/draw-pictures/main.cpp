@@ -1,6 +1,7 @@
 // draw-pictures [--verbose] [--menu-icon PNG] FOLDER
-// Draws the program's nine picture files into FOLDER (normally assets/), and with --menu-icon
-// the desktop menu's icon (normally packaging/kozmat.png).
+// Draws the program's nine picture files into FOLDER (normally assets/), each also at twice and
+// three times its size for high-density screens (NAME@2x.png, NAME@3x.png), and with
+// --menu-icon the desktop menu's icon (normally packaging/kozmat.png).
 #include "drawing.h"
 #include "palette.h"
 #include "pictures.h"
@@ -17,7 +18,7 @@ namespace {
 
 struct JpegPicture {
     const char* file;
-    QImage (*draw)();
+    QImage (*draw)(int scale);
 };
 
 constexpr JpegPicture jpegPictures[] = {
@@ -33,21 +34,47 @@ constexpr JpegPicture jpegPictures[] = {
 // The GIF keeps index 255 for the transparent white.
 constexpr int gifTransparentIndex = 255;
 
+// The larger drawings are lossless and keep their full colour and soft edges: a high-density
+// screen shows them as they are.
+void writePng(QImage image, const QDir& folder, const char* file, int scale) {
+    const QString name = QString::fromLatin1(file);
+    const QString path =
+        folder.filePath(name.left(name.lastIndexOf(u'.')) + QStringLiteral("@%1x.png").arg(scale));
+    image.setDevicePixelRatio(1);
+    if (!image.save(path, "PNG"))
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+void drawScaled(const QDir& folder, int scale) {
+    for (const JpegPicture& picture : jpegPictures)
+        writePng(picture.draw(scale).convertToFormat(QImage::Format_RGB888), folder, picture.file,
+                 scale);
+    writePng(drawStartPicture(scale).convertToFormat(QImage::Format_ARGB32), folder, "start.gif",
+             scale);
+    // The icon's masked columns become transparent, as the 1× icon's mask makes them.
+    QImage icon = drawWindowIcon(scale).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            if (x < iconLeftMasked * scale || x >= (iconWidth - iconRightMasked) * scale)
+                icon.setPixel(x, y, qRgba(0, 0, 0, 0));
+    writePng(icon, folder, "icon.ico", scale);
+}
+
 void drawAll(const QDir& folder) {
     for (const JpegPicture& picture : jpegPictures) {
         if (draw::verbose)
             std::fprintf(stderr, "%s\n", picture.file);
-        writeJpeg(picture.draw(), folder.filePath(QString::fromLatin1(picture.file)));
+        writeJpeg(picture.draw(1), folder.filePath(QString::fromLatin1(picture.file)));
     }
 
-    const QImage start = drawStartPicture();
+    const QImage start = drawStartPicture(1);
     const std::vector<QRgb> startPalette =
         choosePalette(start, startPictureColours(), gifTransparentIndex);
     writeGif(toIndexed(start, startPalette, gifTransparentIndex, qRgb(0xFF, 0xFF, 0xFF)),
              gifTransparentIndex, folder.filePath(QStringLiteral("start.gif")));
 
     // Index 0 is black: under the mask, black leaves the screen as it is.
-    const QImage icon = drawWindowIcon();
+    const QImage icon = drawWindowIcon(1);
     IndexedImage indexedIcon = toIndexed(icon, choosePalette(icon, {qRgb(0, 0, 0)}, 256));
     for (int y = 0; y < iconHeight; ++y)
         for (int x = 0; x < iconWidth; ++x)
@@ -55,6 +82,9 @@ void drawAll(const QDir& folder) {
                 indexedIcon.indices[std::size_t(y * iconWidth + x)] = 0;
     writeIco(indexedIcon, iconLeftMasked, iconRightMasked,
              folder.filePath(QStringLiteral("icon.ico")));
+
+    for (int scale : {2, 3})
+        drawScaled(folder, scale);
 }
 
 // The desktop menu wants a square icon: the window icon, centred on a transparent square.

@@ -16,8 +16,8 @@ const QColor maroon(0x5A, 0x10, 0x10);
 constexpr qreal letterSize = 12;
 constexpr qreal wordSize = 10;
 
-QImage canvas(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
+QImage canvas(int width, int height, int scale) {
+    QImage image = draw::newImage(width, height, scale, QImage::Format_RGB32);
     image.fill(background);
     return image;
 }
@@ -47,7 +47,7 @@ void diagonal(QImage& image, QPoint from, QPoint to, QPoint crossing, QColor col
 
 } // namespace
 
-QImage drawSquare() {
+QImage drawSquare(int scale) {
     // Corners named by their letters: أ top right, ب top left, ج bottom right, د bottom left.
     constexpr QPoint alif{225, 21}, ba{41, 21}, jim{225, 205}, dal{41, 205};
     constexpr QPoint centre{133, 113};
@@ -55,7 +55,7 @@ QImage drawSquare() {
     // 20 steps drawn, 4 left out, counted along the horizontal.
     constexpr Dash longDash{20, 4};
 
-    QImage image = canvas(248, 215);
+    QImage image = canvas(248, 215, scale);
     diagonal(image, alif, dal, centre, navy, longDash);
     diagonal(image, ba, jim, centre, navy, longDash);
     draw::plotOutline(image, {ba, alif, jim, dal}, outline);
@@ -72,13 +72,13 @@ QImage drawSquare() {
     return image;
 }
 
-QImage drawRectangle() {
+QImage drawRectangle(int scale) {
     constexpr QPoint alif{264, 17}, ba{40, 17}, jim{264, 161}, dal{40, 161};
     constexpr QPoint centre{152, 89};
     const QColor navy(0x0B, 0x0A, 0x32);
     constexpr Dash longDash{20, 4};
 
-    QImage image = canvas(279, 186);
+    QImage image = canvas(279, 186, scale);
     diagonal(image, alif, dal, centre, navy, longDash);
     diagonal(image, ba, jim, centre, navy, longDash);
     draw::plotOutline(image, {ba, alif, jim, dal}, outline);
@@ -97,14 +97,14 @@ QImage drawRectangle() {
     return image;
 }
 
-QImage drawRhombus() {
+QImage drawRhombus(int scale) {
     constexpr QPoint top{96, 20}, right{176, 116}, bottom{96, 203}, left{16, 116};
     constexpr QPoint crossing{96, 116};
     const QColor navy(0x09, 0x0A, 0x3A);
     // Each diagonal starts with a full dash at its top or left vertex.
     constexpr Dash dash{18, 6};
 
-    QImage image = canvas(193, 217);
+    QImage image = canvas(193, 217, scale);
     plotLine(image, top, bottom, navy, dash);
     plotLine(image, left, right, navy, dash);
     draw::plotOutline(image, {top, right, bottom, left}, outline);
@@ -137,14 +137,14 @@ QImage drawRhombus() {
     return image;
 }
 
-QImage drawParallelogram() {
+QImage drawParallelogram(int scale) {
     // ب top left, أ top right, ج bottom right, د bottom left; و is the foot of the height from ب.
     constexpr QPoint ba{56, 20}, alif{232, 20}, jim{184, 116}, dal{8, 116};
     constexpr QPoint foot{ba.x(), dal.y()};
     const QColor navy(0x0C, 0x0C, 0x24);
     constexpr Dash dotted{3, 3};
 
-    QImage image = canvas(265, 138);
+    QImage image = canvas(265, 138, scale);
     draw::plotOutline(image, {ba, alif, jim, dal}, outline);
 
     QPainter p(&image);

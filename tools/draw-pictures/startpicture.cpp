@@ -159,16 +159,16 @@ std::vector<QRgb> startPictureColours() {
     return colours;
 }
 
-QImage drawStartPicture() {
-    QImage image(artWidth, artHeight, QImage::Format_ARGB32_Premultiplied);
+QImage drawStartPicture(int scale) {
+    QImage image = draw::newImage(artWidth, artHeight, scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     paintClipArt(p, graphBlue);
     return image;
 }
 
-QImage drawWindowIcon() {
-    QImage image(iconWidth, iconHeight, QImage::Format_RGB32);
+QImage drawWindowIcon(int scale) {
+    QImage image = draw::newImage(iconWidth, iconHeight, scale, QImage::Format_RGB32);
     image.fill(Qt::black); // the masked columns
     const int panelLeft = iconLeftMasked, panelRight = iconWidth - iconRightMasked - 1;
     const int last = iconHeight - 1;
@@ -180,12 +180,12 @@ QImage drawWindowIcon() {
     };
     for (int y = 0; y <= last; ++y) {
         for (int x = panelLeft; x <= panelRight; ++x)
-            image.setPixel(x, y, grey(0xF3, 0xE8, y));
+            draw::setPixel(image, x, y, grey(0xF3, 0xE8, y));
         if (y >= 1)
-            image.setPixel(panelLeft + 1, y, grey(0xE9, 0xDE, y));
+            draw::setPixel(image, panelLeft + 1, y, grey(0xE9, 0xDE, y));
     }
     for (int x = panelLeft + 1; x < panelRight; ++x)
-        image.setPixel(x, 1, grey(0xE9, 0xDE, 1));
+        draw::setPixel(image, x, 1, grey(0xE9, 0xDE, 1));
 
     {
         // The clip art scaled to the panel's height, from the panel's left edge.
@@ -197,6 +197,6 @@ QImage drawWindowIcon() {
         paintClipArt(p, iconGraphArea);
     }
     for (int y = 0; y <= last; ++y)
-        image.setPixel(panelRight, y, qRgb(0xAA, 0xAA, 0xAA));
+        draw::setPixel(image, panelRight, y, qRgb(0xAA, 0xAA, 0xAA));
     return image;
 }
