@@ -1,5 +1,9 @@
 #include "platform/look.h"
 
+#include "platform/focusstyle.h"
+#include "platform/keyboard.h"
+#include "platform/toolkittexts.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -62,7 +66,7 @@ void installLook() {
     const QString latin = registerFont(QStringLiteral(":/fonts/latin.ttf"));
     const QString arabic = registerFont(QStringLiteral(":/fonts/arabic.ttf"));
 
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new FocusStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     QApplication::setPalette(QApplication::style()->standardPalette());
 
     QFont font;
@@ -71,6 +75,8 @@ void installLook() {
     font.setWeight(QFont::Normal);
     font.setHintingPreference(QFont::PreferVerticalHinting);
     QApplication::setFont(font);
+    installToolkitTexts();
+    installEnterClicks();
 }
 
 void prepareWindow(QWidget* window, QWidget* firstTabStop) {

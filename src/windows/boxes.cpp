@@ -2,6 +2,7 @@
 
 #include "numeric/numberentry.h"
 #include "numeric/resulttext.h"
+#include "platform/announce.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,11 @@ QString shown(double value) {
     return numeric::resultText(value, point.isEmpty() ? QChar(u'.') : point.front());
 }
 
+// A screen reader hears what the new text is as well as the text.
+void announceResult(QWidget* control, const QString& text) {
+    platform::announce(control, QStringLiteral("النتيجة %1").arg(text));
+}
+
 } // namespace
 
 double readNumber(const QLineEdit* box) {
@@ -23,10 +29,12 @@ double readNumber(const QLineEdit* box) {
 
 void writeResult(QLineEdit* box, double value) {
     box->setText(shown(value));
+    announceResult(box, box->text());
 }
 
 void writeResult(QLabel* label, double value) {
     label->setText(shown(value));
+    announceResult(label, label->text());
 }
 
 } // namespace windows
