@@ -1,5 +1,6 @@
 #include "platform/contact.h"
 
+#include "platform/announce.h"
 #include "platform/click.h"
 
 #include <QLabel>
@@ -22,7 +23,10 @@ void bindContact(QAbstractButton* button, QLabel* greeting, Contact contact, int
                  int blanksAfter) {
     const QString caption =
         QString(blanksBefore, u' ') + contactText(contact) + QString(blanksAfter, u' ');
-    platform::onClick(button, [greeting, caption] { greeting->setText(caption); });
+    platform::onClick(button, [greeting, caption] {
+        greeting->setText(caption);
+        announce(greeting, caption.trimmed());
+    });
 }
 
 } // namespace platform

@@ -1,7 +1,10 @@
 #include "platform/look.h"
 
+#include "platform/focusstyle.h"
 #include "platform/framestyle.h"
+#include "platform/keyboard.h"
 #include "platform/picturebox.h"
+#include "platform/toolkittexts.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -73,7 +76,8 @@ void installLook() {
     // The text is set in pixels, so the style's measures stay as at 96 dots per inch whatever
     // the font resolution: else a radio button's circle outgrows its caption's line.
     QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
-    QApplication::setStyle(new FrameStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    QApplication::setStyle(
+        new FocusStyle(new FrameStyle(QStyleFactory::create(QStringLiteral("Fusion")))));
     QApplication::setPalette(QApplication::style()->standardPalette());
 
     QFont font;
@@ -82,6 +86,8 @@ void installLook() {
     font.setWeight(QFont::Normal);
     font.setHintingPreference(QFont::PreferVerticalHinting);
     QApplication::setFont(font);
+    installToolkitTexts();
+    installEnterClicks();
 }
 
 void prepareWindow(QWidget* window, QWidget* firstTabStop) {

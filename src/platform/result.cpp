@@ -1,5 +1,7 @@
 #include "platform/result.h"
 
+#include "platform/announce.h"
+
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
@@ -125,6 +127,11 @@ int labelRoom(const QLabel* label) {
     return room;
 }
 
+// A screen reader hears what the new text is as well as the text, also when it is unchanged.
+void announceResult(QWidget* control, const QString& text) {
+    announce(control, QStringLiteral("النتيجة %1").arg(text));
+}
+
 } // namespace
 
 QChar decimalSeparator() {
@@ -146,6 +153,7 @@ void showResult(QLineEdit* box, const QString& text) {
     // setText leaves the cursor at the end, which would scroll the sign and first digits away
     // if the text ever were wider than the box.
     box->setCursorPosition(0);
+    announceResult(box, text);
 }
 
 void showResult(QLabel* label, const QString& text) {
@@ -153,6 +161,7 @@ void showResult(QLabel* label, const QString& text) {
     label->setWordWrap(false);
     fit(label, text, labelRoom(label), 0);
     label->setText(text);
+    announceResult(label, text);
 }
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "numeric/arithmetic.h"
 #include "platform/click.h"
 #include "platform/contact.h"
+#include "platform/keyboard.h"
 #include "platform/look.h"
 #include "ui_startwindow.h"
 #include "windows/boxes.h"
@@ -12,6 +13,7 @@ using platform::onClick;
 StartWindow::StartWindow(Actions actions) : ui(std::make_unique<Ui::البداية>()) {
     ui->setupUi(this);
     platform::prepareWindow(this, ui->Picture1);
+    platform::arrowKeysSelect({ui->Option1, ui->Option2, ui->Option3, ui->Option4});
 
     const std::pair<QPushButton*, Shape> menu[] = {
         {ui->Command1, Shape::Square},  {ui->Command2, Shape::Rectangle},

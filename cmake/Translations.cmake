@@ -1,0 +1,12 @@
+# Finds Qt's own Arabic translations (context menus, standard buttons) and writes a resource
+# file that embeds them, so that nothing is read from the disk at run time.
+find_file(KOZMAT_QTBASE_AR qtbase_ar.qm PATHS /usr/share/qt6/translations NO_DEFAULT_PATH
+          REQUIRED DOC "Qt's Arabic translations (Debian: qt6-translations-l10n)")
+
+# kozmat_translations_qrc(<out-var>): path of the generated .qrc
+function(kozmat_translations_qrc out)
+    set(qrc ${CMAKE_CURRENT_BINARY_DIR}/translations.qrc)
+    set(KOZMAT_QTBASE_AR_PATH ${KOZMAT_QTBASE_AR})
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/translations.qrc.in ${qrc} @ONLY)
+    set(${out} ${qrc} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,26 @@
+#include "platform/toolkittexts.h"
+
+#include <QApplication>
+#include <QTranslator>
+
+static void initTranslations() {
+    Q_INIT_RESOURCE(translations);
+}
+
+namespace platform {
+
+void installToolkitTexts() {
+    static QTranslator* translator = nullptr;
+    if (translator)
+        return;
+    initTranslations();
+    translator = new QTranslator(qApp);
+    if (!translator->load(QStringLiteral(":/translations/qtbase_ar.qm")))
+        qWarning("the toolkit's Arabic translations are missing");
+    // The translations name their language's direction, right to left; an explicit direction
+    // is kept when the translator is installed and when the language changes.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    QCoreApplication::installTranslator(translator);
+}
+
+} // namespace platform
