@@ -1,11 +1,13 @@
 #include "app/registry.h"
 
+#include <QWindow>
+
 namespace app {
 
 WindowRegistry::WindowRegistry() {
-    // A zero timer runs when the event queue is empty: one spare per turn, so that a click
+    // One spare per turn of the event loop, so that a click
     // waits for at most one window being built.
-    idle_.setInterval(0);
+    idle_.setInterval(1);
     QObject::connect(&idle_, &QTimer::timeout, &idle_, [this] { buildOneSpare(); });
 }
 
@@ -49,6 +51,7 @@ QWidget* WindowRegistry::show(WindowId id) {
     w->show();
     w->raise();
     w->activateWindow();
+    waitingForPaint_ = w;
     return w;
 }
 
@@ -79,6 +82,10 @@ QWidget* WindowRegistry::prepared(WindowId id) const {
 }
 
 void WindowRegistry::buildOneSpare() {
+    // Idle means no window of ours is waiting for its first paint.
+    if (const QWidget* w = waitingForPaint_; w && w->isVisible() && !w->isMinimized() &&
+                                             !(w->windowHandle() && w->windowHandle()->isExposed()))
+        return;
     for (std::size_t i = 0; i < slots_.size(); ++i) {
         const Slot& s = slots_[i];
         if (s.keepSpare && !s.spare && !s.window && s.factory) {

@@ -59,6 +59,7 @@ private:
 
     std::array<Slot, std::size(allWindowIds)> slots_;
     QTimer idle_;
+    QPointer<QWidget> waitingForPaint_;
 };
 
 } // namespace app
