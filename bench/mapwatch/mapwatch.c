@@ -1,15 +1,15 @@
 /* mapwatch: starts a program and measures, as an X client of the same display,
  *   - the time from its exec to the first MapNotify of a top-level window of its own, and to
  *     the moment that window is drawn: its image, read back with XGetImage each time the
- *     program draws into it (XDamage), first equals (on 99.5 % of its pixels; a text cursor may blink) the image it shows once
- *     it has settled;
+ *     program draws into it (XDamage), first equals the image it shows once it has settled
+ *     (on 99.5 % of its pixels: a text cursor may blink);
  *   - with -k: the time from pressing Return (sent with XTest, the first window given the
  *     keyboard focus first) until the next window of the program is drawn, in the same sense;
  *   - its peak resident memory (ru_maxrss from wait4), after it has been ended.
  *
  * usage: mapwatch [-s SETTLE_MS] [-t TIMEOUT_MS] [-k] PROGRAM [ARG...]
  * prints one line: "map_ms=<f> drawn_ms=<f> [key_map_ms=<f> key_drawn_ms=<f>] maxrss_kib=<i>"
- * and exits 0, or explains on stderr and exits 1.
+ * and exits 0, or explains on stderr and exits 1. MAPWATCH_DEBUG=1 lists the frames seen.
  */
 #define _GNU_SOURCE
 #include <X11/Xatom.h>
@@ -118,8 +118,8 @@ static void keep(struct frames* f, double at, uint32_t* px, size_t n) {
 }
 
 /* Waits for the next map of a top-level window of the child; 0 when none came in time. */
-static Window wait_for_map(Display* dpy, Window root, Atom net_wm_pid, pid_t child,
-                           double deadline, double* mapped_at) {
+static Window wait_for_map(Display* dpy, Window root, Atom net_wm_pid, pid_t child, double deadline,
+                           double* mapped_at) {
     struct pollfd pfd = {.fd = ConnectionNumber(dpy), .events = POLLIN};
     for (;;) {
         while (XPending(dpy)) {
