@@ -5,7 +5,6 @@ Called by bench/run after the release build; see bench/run for the options.
 
 import argparse
 import os
-import shutil
 import statistics
 import subprocess
 import sys
@@ -15,16 +14,14 @@ from pathlib import Path
 
 MIB = 1024 * 1024
 
-# Budgets: the program against the floor, and its own windows and size.
-START_RATIO = 1.25
-MEMORY_RATIO = 1.25
+# Goals: the program against the text floor, and its own windows.
+START_RATIO = 1.00
+MEMORY_RATIO = 1.15
+START_WINDOW_MS = 12.0
 FIRST_SHOW_MS = 10.0
 SHOW_AGAIN_MS = 1.0
 CLICK_MS = 1.0
 STRIPPED_MIB = 4.0
-
-# The welcome text, shown by the reference program in one label with the system's default font.
-WELCOME = "أهلا و سهلا بكم في كوزماط الإصدار الأول"
 
 # How long each program may draw its first window before it is ended and its peak memory read.
 SETTLE_MS = 500
@@ -116,7 +113,7 @@ def verdict(ok):
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--build", required=True, type=Path)
-    ap.add_argument("--runs", type=int, default=20)
+    ap.add_argument("--runs", type=int, default=11)
     ap.add_argument("--inprocess-runs", type=int, default=12)
     ap.add_argument("--reps", type=int, default=200)
     ap.add_argument("--smoke", action="store_true")
@@ -130,14 +127,10 @@ def main():
     build = args.build
     ours = build / "kozmat" / "src" / "كوزماط"
     watcher = build / "mapwatch"
-    floor_program = str(build / "floor")
-    programs = [("كوزماط (ours)", [str(ours)]), ("floor: bare QWidget", [floor_program]),
-                ("reference: floor + one label", [floor_program, "--text", WELCOME])]
-    kcalc = shutil.which("kcalc")
-    if kcalc:
-        programs.append(("KCalc (peer)", [kcalc]))
-    elif not args.smoke:
-        raise SystemExit("bench: kcalc is not installed (Debian package kcalc)")
+    # Ours is also given Return on its welcome box, to time the start window after it.
+    OURS, TEXT, BARE = "كوزماط (ours)", "text floor: one label", "bare floor: empty QWidget"
+    programs = [(OURS, ["-k", "--", str(ours)]), (TEXT, ["--", str(build / "textfloor")]),
+                (BARE, ["--", str(build / "floor")])]
 
     waited = wait_for_quiet(args.quiet_load, args.quiet_wait)
     load_before = load_average()
@@ -161,7 +154,7 @@ def main():
 
     def watch(command, retry=True):
         nonlocal display, restarts
-        p = subprocess.run([str(watcher), "-s", str(SETTLE_MS), "--", *command], env=env,
+        p = subprocess.run([str(watcher), "-s", str(SETTLE_MS), *command], env=env,
                            capture_output=True, text=True)
         if p.returncode != 0 and retry and display.server.poll() is not None:
             # The display server was ended from outside: start another and run again.
@@ -173,7 +166,7 @@ def main():
             failures.append(f"{command[0]}: {p.stderr.strip()}")
             return None
         fields = dict(kv.split("=") for kv in p.stdout.split())
-        return float(fields["map_ms"]), int(fields["maxrss_kib"]) / 1024
+        return {k: int(v) / 1024 if k == "maxrss_kib" else float(v) for k, v in fields.items()}
 
     try:
         # One unmeasured run of each: caches and page cache as for a user's second start.
@@ -217,12 +210,14 @@ def main():
         print("\n".join(failures) or "bench: a program gave no measurement", file=sys.stderr)
         return 1
 
-    floor = startup["floor: bare QWidget"]
-    ourrun = startup["كوزماط (ours)"]
-    floor_time = statistics.median(t for t, _ in floor)
-    floor_mem = statistics.median(m for _, m in floor)
-    our_time = statistics.median(t for t, _ in ourrun)
-    our_mem = statistics.median(m for _, m in ourrun)
+    def column(name, key):
+        return [r[key] for r in startup[name]]
+
+    text_drawn = statistics.median(column(TEXT, "drawn_ms"))
+    text_mem = statistics.median(column(TEXT, "maxrss_kib"))
+    our_drawn = statistics.median(column(OURS, "drawn_ms"))
+    our_mem = statistics.median(column(OURS, "maxrss_kib"))
+    our_key = statistics.median(column(OURS, "key_drawn_ms"))
 
     out = []
     w = out.append
@@ -238,22 +233,31 @@ def main():
     w("")
     w(f"## Start-up and memory: {args.runs} runs each, alternating the programs run by run")
     w("")
-    w("Time from `exec` to the first `MapNotify` of a top-level window of the program, seen by "
-      "an X client that watches the root window from before the fork (for كوزماط the first "
-      f"window is the welcome box). Peak resident memory is `ru_maxrss` from `wait4`: each "
-      f"program is ended {SETTLE_MS} ms after its first window is mapped. Median (min–max).")
+    w("Seen by an X client of the display that starts the program: from `exec` to the first "
+      "`MapNotify` of a top-level window of the program (for كوزماط the welcome box), and to the "
+      "moment that window is drawn: its image, read back each time the program draws into it "
+      "(XDamage), first equals the image it shows once settled. Then, for كوزماط only, the box "
+      "is given the keyboard focus and Return is pressed with XTest: from the key press to the "
+      "start window mapped and drawn. Peak resident memory is `ru_maxrss` from `wait4`, the "
+      f"program ended {SETTLE_MS} ms after its last window measured (for كوزماط: with the start "
+      "window open and the shape windows prepared in idle time). Median (min–max).")
     w("")
-    w("The reference row is not a budget: the floor showing the welcome text in one label, in "
-      "the system's default font, to tell what any text costs from what this program adds.")
+    w("The text floor is the least a Qt 6 program does to show the welcome text: one `QLabel` in "
+      "the system's default font. The bare floor draws no text and is shown for comparison.")
     w("")
-    w("| program | time to first window, ms | × floor | peak memory, MiB | × floor |")
-    w("|---|---|---|---|---|")
+    w("| program | mapped, ms | drawn, ms | drawn × text floor | peak memory, MiB "
+      "| × text floor |")
+    w("|---|---|---|---|---|---|")
     for name, _ in programs:
-        runs = startup[name]
-        times = [t for t, _ in runs]
-        mems = [m for _, m in runs]
-        w(f"| {name} | {spread(times, fmt_ms)} | {statistics.median(times) / floor_time:.2f} "
-          f"| {spread(mems, lambda v: f'{v:.1f}')} | {statistics.median(mems) / floor_mem:.2f} |")
+        drawn = column(name, "drawn_ms")
+        mems = column(name, "maxrss_kib")
+        w(f"| {name} | {spread(column(name, 'map_ms'), fmt_ms)} | {spread(drawn, fmt_ms)} "
+          f"| {statistics.median(drawn) / text_drawn:.2f} "
+          f"| {spread(mems, lambda v: f'{v:.1f}')} | {statistics.median(mems) / text_mem:.2f} |")
+    w("")
+    w(f"Return on the welcome box → start window mapped: "
+      f"{spread(column(OURS, 'key_map_ms'), fmt_ms)} ms; drawn: "
+      f"{spread(column(OURS, 'key_drawn_ms'), fmt_ms)} ms.")
     w("")
 
     def med(measure, subject):
@@ -263,19 +267,22 @@ def main():
                "Circle", "Triangle"]
     w(f"## Windows, in-process: {args.inprocess_runs} program runs on the same Xvfb display")
     w("")
-    w("First show: from the show call until the window is exposed and drawn, once per run (the "
-      "welcome box and the start window as the program shows them at start-up; the six shape "
-      "windows then in an order rotated run by run); median over the runs. Build call: the part "
-      f"of it spent creating the window from its form. Show again: an open window shown again, "
-      f"median of {args.reps}. Rebuilt: shown after being closed, which builds it anew; median "
-      f"of {max(1, args.reps // 10)}.")
+    w("First show, once per run: the welcome box from the start of the program's start-up until "
+      "it is exposed and drawn; the start window from the box's OK (given 300 ms after the box "
+      "is drawn) until it is drawn; each shape window from the click on its button of the start "
+      "window's menu until it is drawn, in an order rotated run by run, once the program has "
+      "prepared the shape windows in idle time (idle: how long that took after the start window "
+      f"was drawn, median {fmt_ms(med('idle', 'shape windows prepared'))} ms). Show again: an "
+      f"open window shown again, median of {args.reps}. Reopened: closed with its close box, "
+      "the program left idle until it has its fresh copy ready, then clicked on the menu again; "
+      f"median of {max(1, args.reps // 10)}. Medians over the runs.")
     w("")
-    w("| window | first show, ms | build call, ms | show again, ms | rebuilt, ms |")
-    w("|---|---|---|---|---|")
+    w("| window | first show, ms | show again, ms | reopened, ms |")
+    w("|---|---|---|---|")
     for name in windows:
         first = inprocess[("first", name)]
         cells = [spread(first, fmt_ms)]
-        for measure in ("first-call", "again", "rebuilt"):
+        for measure in ("again", "reopened"):
             cells.append(fmt_ms(med(measure, name)) if (measure, name) in inprocess else "–")
         w(f"| {name} | " + " | ".join(cells) + " |")
     w("")
@@ -294,40 +301,47 @@ def main():
         w(f"| {calc} | {fmt_ms(med('click', calc))} | {fmt_ms(med('click+draw', calc))} |")
     w("")
 
-    budgets = []
-    budgets.append((f"time to the welcome box ≤ {START_RATIO} × floor",
-                    f"{our_time / floor_time:.2f} × ({fmt_ms(our_time)} / {fmt_ms(floor_time)} ms)",
-                    our_time <= START_RATIO * floor_time))
-    budgets.append((f"peak memory ≤ {MEMORY_RATIO} × floor",
-                    f"{our_mem / floor_mem:.2f} × ({our_mem:.1f} / {floor_mem:.1f} MiB)",
-                    our_mem <= MEMORY_RATIO * floor_mem))
-    # The budget is for the seven windows; the welcome box is shown for comparison.
-    slowest = max(windows[1:], key=lambda n: statistics.median(inprocess[("first", n)]))
+    goals = []
+    goals.append((f"1. welcome box drawn ≤ {START_RATIO:.2f} × the text floor's label",
+                  f"{our_drawn / text_drawn:.2f} × ({fmt_ms(our_drawn)} / {fmt_ms(text_drawn)} ms)",
+                  our_drawn <= START_RATIO * text_drawn))
+    goals.append((f"1. peak memory ≤ {MEMORY_RATIO} × the text floor's",
+                  f"{our_mem / text_mem:.2f} × ({our_mem:.1f} / {text_mem:.1f} MiB)",
+                  our_mem <= MEMORY_RATIO * text_mem))
+    goals.append((f"2. Return on the welcome box → start window drawn ≤ {START_WINDOW_MS:g} ms",
+                  f"{fmt_ms(our_key)} ms", our_key <= START_WINDOW_MS))
+    shapes = windows[2:]
+    slowest = max(shapes, key=lambda n: statistics.median(inprocess[("first", n)]))
     slowest_ms = statistics.median(inprocess[("first", slowest)])
-    budgets.append((f"each window's first show ≤ {FIRST_SHOW_MS:g} ms",
-                    f"slowest: {slowest}, {fmt_ms(slowest_ms)} ms", slowest_ms <= FIRST_SHOW_MS))
+    goals.append((f"3. each shape window drawn ≤ {FIRST_SHOW_MS:g} ms after its menu click",
+                  f"slowest: {slowest}, {fmt_ms(slowest_ms)} ms", slowest_ms <= FIRST_SHOW_MS))
+    reopened = max(shapes, key=lambda n: med("reopened", n))
+    goals.append((f"3. … and after its close box, opened again ≤ {FIRST_SHOW_MS:g} ms",
+                  f"slowest: {reopened}, {fmt_ms(med('reopened', reopened))} ms",
+                  med("reopened", reopened) <= FIRST_SHOW_MS))
     again = max(windows[1:], key=lambda n: med("again", n))
-    budgets.append((f"a repeat show ≤ {SHOW_AGAIN_MS:g} ms",
-                    f"slowest: {again}, {fmt_ms(med('again', again))} ms",
-                    med("again", again) <= SHOW_AGAIN_MS))
+    goals.append((f"a repeat show ≤ {SHOW_AGAIN_MS:g} ms",
+                  f"slowest: {again}, {fmt_ms(med('again', again))} ms",
+                  med("again", again) <= SHOW_AGAIN_MS))
     click = max(calcs, key=lambda n: med("click", n))
-    budgets.append((f"a calculator click ≤ {CLICK_MS:g} ms",
-                    f"slowest: {click}, {fmt_ms(med('click', click))} ms",
-                    med("click", click) <= CLICK_MS))
-    budgets.append((f"stripped executable ≤ {STRIPPED_MIB:g} MiB", f"{stripped_size / MIB:.2f} MiB",
-                    stripped_size <= STRIPPED_MIB * MIB))
-    w("## Budgets")
+    goals.append((f"3. a calculator click ≤ {CLICK_MS:g} ms",
+                  f"slowest: {click}, {fmt_ms(med('click', click))} ms",
+                  med("click", click) <= CLICK_MS))
+    goals.append((f"stripped executable ≤ {STRIPPED_MIB:g} MiB", f"{stripped_size / MIB:.2f} MiB",
+                  stripped_size <= STRIPPED_MIB * MIB))
+    budgets = goals
+    w("## Goals")
     w("")
-    w("| budget | measured | |")
+    w("| goal | measured | |")
     w("|---|---|---|")
     for what, measured, ok in budgets:
         w(f"| {what} | {measured} | {verdict(ok)} |")
     w("")
     missed = [what for what, _, ok in budgets if not ok]
-    w(f"Missed: {', '.join(missed)}." if missed else "Every budget is met.")
+    w(f"Missed: {'; '.join(missed)}." if missed else "Every goal is met.")
 
     if not args.smoke:
-        # Why a budget is missed does not change from run to run: it is written by hand.
+        # Why a goal is missed does not change from run to run: it is written by hand.
         causes = Path(__file__).resolve().parent / "causes.md"
         if missed and causes.exists():
             w("")

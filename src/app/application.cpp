@@ -11,6 +11,10 @@
 #include "windows/shapes/squarewindow.h"
 #include "windows/start/startwindow.h"
 
+#include <QApplication>
+#include <QTimer>
+#include <QWindow>
+
 namespace app {
 namespace {
 
@@ -41,11 +45,26 @@ Application::Application() {
 }
 
 void Application::start() {
-    // The start window is built only once the welcome message is gone: nothing of the program
-    // is visible before it, and the message comes up as early as possible.
+    // Nothing of the program is visible before the welcome message, and the message comes up
+    // as early as possible: the start window is built, hidden, only once the message box is
+    // on the screen and drawn, while it waits for its OK.
+    QTimer welcomed;
+    welcomed.setInterval(1);
+    QObject::connect(&welcomed, &QTimer::timeout, &welcomed, [this, &welcomed] {
+        const QWidget* box = QApplication::activeModalWidget();
+        // Drawn: on the xcb platform an exposed window is painted while its expose is handled.
+        if (!box || !box->windowHandle() || !box->windowHandle()->isExposed())
+            return;
+        welcomed.stop();
+        windows_.prepare(WindowId::Start);
+    });
+    welcomed.start();
     platform::showMessage(QStringLiteral("أهلا و سهلا بكم في كوزماط الإصدار الأول"),
                           QStringLiteral("ترحيب"), platform::SystemModal);
+    welcomed.stop();
     windows_.show(WindowId::Start);
+    windows_.prepareInIdle({WindowId::Square, WindowId::Rectangle, WindowId::Rhombus,
+                            WindowId::Parallelogram, WindowId::Circle, WindowId::Triangle});
 }
 
 void Application::exit() {

@@ -91,6 +91,46 @@ private slots:
 
     // Arabic letters take their joined forms: the same letter gives another glyph alone and
     // inside a word.
+    // Every character a pupil can type on an Arabic or a Latin keyboard is drawn from the fonts
+    // the program resolves (its own, then fallback), never as the missing-glyph box.
+    void typedCharactersShow_data() {
+        QTest::addColumn<QString>("characters");
+        QTest::addColumn<QString>("base"); // each is typed after it: marks sit on a letter
+        auto range = [](char32_t first, char32_t last) {
+            QString s;
+            for (char32_t c = first; c <= last; ++c)
+                s += QString::fromUcs4(&c, 1);
+            return s;
+        };
+        QTest::newRow("arabic letters")
+            << range(0x0621, 0x063A) + range(0x0641, 0x064A) << QString();
+        QTest::newRow("arabic diacritics") << range(0x064B, 0x0652) << u"ب"_qs;
+        QTest::newRow("tatweel") << u"ـ"_qs << QString();
+        QTest::newRow("arabic-indic digits") << range(0x0660, 0x0669) << QString();
+        QTest::newRow("arabic separators") << u"٫ ، ؛ ؟"_qs << QString();
+        QTest::newRow("ascii digits") << range('0', '9') << QString();
+        QTest::newRow("latin letters") << range('A', 'Z') + range('a', 'z') << QString();
+        QTest::newRow("ascii punctuation")
+            << range('!', '/') + range(':', '@') + range('[', '`') + range('{', '~') << QString();
+        QTest::newRow("keyboard signs") << u"° × ÷ « » § £ € µ ²"_qs << QString();
+        QTest::newRow("french and german letters")
+            << u"àâçéèêëîïôùûüÿœæäöß ÀÇÉÈÊÔÙÄÖÜ"_qs << QString();
+    }
+    void typedCharactersShow() {
+        QFETCH(QString, characters);
+        QFETCH(QString, base);
+        for (QChar ch : characters) {
+            if (ch == u' ')
+                continue;
+            const QString c(ch);
+            const QList<QGlyphRun> runs = layOut(base + c);
+            QVERIFY2(!runs.isEmpty(), qPrintable(c));
+            for (const QGlyphRun& run : runs)
+                QVERIFY2(!run.glyphIndexes().contains(0),
+                         qPrintable(c + u" in "_qs + run.rawFont().familyName()));
+        }
+    }
+
     void arabicIsShaped() {
         const auto glyphs = [](const QString& text) { return layOut(text).front().glyphIndexes(); };
         const quint32 alone = glyphs(u"س"_qs).front();
