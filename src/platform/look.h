@@ -1,5 +1,6 @@
 #pragma once
 
+class QIcon;
 class QWidget;
 
 namespace platform {
@@ -14,5 +15,8 @@ void installLook();
 // set no background colour of their own are filled with the button-face colour, like the
 // standard controls they stand for; and the focus starts at the window's first tab stop.
 void prepareWindow(QWidget* window, QWidget* firstTabStop);
+
+// The icon of the program's windows and message boxes.
+const QIcon& programIcon();
 
 } // namespace platform
