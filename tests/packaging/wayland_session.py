@@ -17,8 +17,11 @@ from session import Failure, START, one, press, type_into, text_of, wait_for  # 
 def shoot(out, name):
     """Weston's screenshooter writes the whole output into the current folder."""
     before = set(os.listdir(out))
-    subprocess.run(["weston-screenshooter"], cwd=out, check=False,
-                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        subprocess.run(["weston-screenshooter"], cwd=out, check=False, timeout=5,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    except subprocess.TimeoutExpired:
+        print(f"no screenshot {name}: weston-screenshooter did not answer", file=sys.stderr)
     made = sorted(set(os.listdir(out)) - before)
     if made:
         os.replace(os.path.join(out, made[-1]), os.path.join(out, name))
