@@ -12,7 +12,7 @@ enum class Kind { X11, Wayland, Other };
 
 Kind kindOf(const QByteArray& entry) {
     // An entry may carry arguments: "xcb:foo=bar".
-    const QByteArray name = entry.left(entry.indexOf(':')).trimmed();
+    const QByteArray name = entry.split(':').first().trimmed();
     if (name == "xcb")
         return Kind::X11;
     if (name.startsWith("wayland"))
