@@ -1,8 +1,13 @@
 #include "app/application.h"
+#include "platform/desktop.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // Qt aborts when no platform can start; a pupil without a desktop gets a sentence instead.
+    if (!platform::findDisplay())
+        return 1;
+    platform::setDesktopIdentity();
     QApplication qapp(argc, argv);
     app::Application application;
     application.start();

@@ -41,8 +41,7 @@ QString registerFont(const QString& path) {
     return families.value(0);
 }
 
-// The icon of the seven windows, read and decoded when the first of them is built, not before
-// the welcome message: message boxes show no icon of their own.
+// The icon of the windows and message boxes, read and decoded when the first of them shows.
 const QIcon& windowIcon() {
     static const QIcon icon = [] {
         QIcon sizes(QStringLiteral(":/assets/icon.ico"));
@@ -101,6 +100,10 @@ void prepareWindow(QWidget* window, QWidget* firstTabStop) {
     }
     // Without this a window would start at its first-created control.
     firstTabStop->setFocus();
+}
+
+const QIcon& programIcon() {
+    return windowIcon();
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #pragma once
 
+class QIcon;
 class QWidget;
 
 namespace platform {
@@ -16,5 +17,8 @@ void installLook();
 // standard controls they stand for; its picture boxes show the drawing made for the screen's
 // pixel ratio and a focus frame; and the focus starts at the window's first tab stop.
 void prepareWindow(QWidget* window, QWidget* firstTabStop);
+
+// The icon of the program's windows and message boxes.
+const QIcon& programIcon();
 
 } // namespace platform

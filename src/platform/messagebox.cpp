@@ -1,24 +1,31 @@
 #include "platform/messagebox.h"
 
+#include "platform/look.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace platform {
 namespace {
 
+// The title bar shows the window icon, the title and the close button in the window
+// manager's own font, which the program does not know; the title is measured in a font
+// larger and bolder than most title fonts, and the icon and button are given room beside it.
+int titleBarWidth(const QString& title) {
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(16);
+    font.setBold(true);
+    constexpr int iconAndButtons = 96;
+    return QFontMetrics(font).horizontalAdvance(title) + iconAndButtons;
+}
+
 void showMessageBox(const QString& prompt, const QString& title, int style) {
-    QMessageBox box;
-    box.setWindowTitle(title);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(prompt);
-    box.setIcon(QMessageBox::NoIcon);
-    QPushButton* ok = box.addButton(QStringLiteral("موافق"), QMessageBox::AcceptRole);
-    box.setDefaultButton(ok);
-    box.setEscapeButton(ok);
-    box.setWindowModality(Qt::ApplicationModal);
-    if (style & SystemModal)
-        box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    box.exec();
+    const std::unique_ptr<QMessageBox> box = makeMessageBox(prompt, title, style);
+    box->exec();
 }
 
 MessageHook& currentHook() {
@@ -27,6 +34,31 @@ MessageHook& currentHook() {
 }
 
 } // namespace
+
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& prompt, const QString& title,
+                                            int style) {
+    auto box = std::make_unique<QMessageBox>();
+    box->setWindowTitle(title);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(prompt);
+    box->setIcon(QMessageBox::NoIcon);
+    box->setWindowIcon(programIcon());
+    QPushButton* ok = box->addButton(QStringLiteral("موافق"), QMessageBox::AcceptRole);
+    box->setDefaultButton(ok);
+    box->setEscapeButton(ok);
+    box->setWindowModality(Qt::ApplicationModal);
+    // A box of fixed size has nothing to maximize, and a modal box nothing to minimize to.
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (style & SystemModal)
+        flags |= Qt::WindowStaysOnTopHint;
+    box->setWindowFlags(flags);
+    // The box fixes its own size from its layout: a spacer across it keeps the title whole.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+        grid->addItem(new QSpacerItem(titleBarWidth(title), 0, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    return box;
+}
 
 void showMessage(const QString& prompt, const QString& title, int style) {
     if (const MessageHook& hook = currentHook())

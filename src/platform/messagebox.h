@@ -2,14 +2,18 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
+
+class QMessageBox;
 
 namespace platform {
 
 // Message-box styles the program passes: modal to the program, or on top of every window.
 enum MessageStyle : int { ApplicationModal = 0, SystemModal = 4096 };
 
-// Shows a message box with one "موافق" button and no icon, and waits until it is dismissed
-// (by the button, Enter, Escape or the close box; which one does not matter).
+// Shows a message box with one "موافق" button, the program's window icon and no picture in
+// the box, and waits until it is dismissed (by the button, Enter, Escape or the close box;
+// which one does not matter).
 void showMessage(const QString& prompt, const QString& title, int style);
 
 // Everything the program shows as a message goes through one replaceable function, so that
@@ -17,5 +21,8 @@ void showMessage(const QString& prompt, const QString& title, int style);
 // message box. Returns the hook that was in place.
 using MessageHook = std::function<void(const QString& prompt, const QString& title, int style)>;
 MessageHook setMessageHook(MessageHook hook);
+
+// The box showMessage shows, built but not shown.
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& prompt, const QString& title, int style);
 
 } // namespace platform

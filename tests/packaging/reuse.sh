@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Every file of the source tree states its copyright and licence, and every licence it names
+# is in LICENSES/.
+# Usage: reuse.sh SOURCE-DIR
+set -euo pipefail
+cd "$1"
+if ! out=$(reuse lint 2>&1); then
+    printf '%s\n' "$out" >&2
+    echo "FAIL: reuse lint" >&2
+    exit 1
+fi
+echo "PASS: reuse lint"
