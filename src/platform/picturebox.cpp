@@ -69,7 +69,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* label = static_cast<QLabel*>(watched);
+        // Events still come while a box is being destroyed, when it is no longer a label.
+        auto* label = qobject_cast<QLabel*>(watched);
+        if (!label)
+            return false;
         switch (event->type()) {
         case QEvent::Paint:
             // The label paints its border and picture first; the frame goes on top.
