@@ -11,7 +11,7 @@ import time
 import pyatspi
 
 import session
-from session import Failure, act, one, press, type_into, wait_for
+from session import Calculator, one, press, type_into
 
 LOCALE = "fr_FR.UTF-8"
 
@@ -22,53 +22,29 @@ def main():
     began = time.monotonic()
     # Only the program runs under the user's French settings; the buses are already up.
     os.environ.update(LC_ALL=LOCALE, LANG=LOCALE)
-    s = session.Session(program, out)
-    try:
+    with session.Session(program, out) as s:
         s.message("ترحيب", "أهلا و سهلا بكم في كوزماط الإصدار الأول")
         w = s.window(session.START)
-        calc = one(w, pyatspi.ROLE_PANEL, "آلة حاسبة")
-        first = one(calc, pyatspi.ROLE_TEXT, "القيمة الأولى")
-        second = one(calc, pyatspi.ROLE_TEXT, "القيمة الثانية")
-        result = one(calc, pyatspi.ROLE_LABEL, description=session.RESULT_ROLE)
-        compute = one(calc, pyatspi.ROLE_PUSH_BUTTON, "أحسب")
+        calc = Calculator(w)
+        type_into(calc.first, "7")
+        type_into(calc.second, "2")
+        calc.calculate("القسمة (/)", "3,5")
+        shown = calc.result.name
+        type_into(calc.first, shown)
+        calc.calculate("الضرب (*)", "7")
+        print(f"7 / 2 shown as {shown!r}; {shown!r} typed back, times 2: {calc.result.name!r}")
 
-        def calculate(operation, expected):
-            option = one(calc, pyatspi.ROLE_RADIO_BUTTON, operation)
-            act(option, "Toggle")
-            wait_for(f"{operation!r} selected",
-                     lambda: option.getState().contains(pyatspi.STATE_CHECKED))
-            press(compute)
-            wait_for(f"the result {expected!r} of {operation!r}",
-                     lambda: result.name == expected)
-
-        type_into(first, "7")
-        type_into(second, "2")
-        calculate("القسمة (/)", "3,5")
-        shown = result.name
-        type_into(first, shown)
-        calculate("الضرب (*)", "7")
-        print(f"7 / 2 shown as {shown!r}; {shown!r} typed back, times 2: {result.name!r}")
-
-        type_into(first, "1")
-        type_into(second, "3")
-        calculate("القسمة (/)", "0,333333333333333")
+        type_into(calc.first, "1")
+        type_into(calc.second, "3")
+        calc.calculate("القسمة (/)", "0,333333333333333")
         s.screenshot(session.START, "start-one-third.png", (190, 482, "C0C0FF"))
 
         press(one(w, pyatspi.ROLE_PUSH_BUTTON, "خروج"))
         s.message("توديع", "مع السلامة")
         s.finish()
-    except BaseException:
-        if s.proc.poll() is None:
-            s.proc.kill()
-            s.proc.wait()
-        raise
     print(f"PASS: the shown result read back under {LOCALE} in "
           f"{time.monotonic() - began:.1f} s; screenshot in {out}")
 
 
 if __name__ == "__main__":
-    try:
-        main()
-    except Failure as failure:
-        print(f"FAIL: {failure}", file=sys.stderr)
-        sys.exit(1)
+    session.run(main)

@@ -2,25 +2,12 @@
 # The real program under the Orca screen reader, driven by keyboard only: Orca's speech goes
 # through speech-dispatcher to a generic output module that writes each utterance to a file,
 # and the file must hold the results and a contact text the moment they are written.
-# Usage: orca.sh PROGRAM OUTPUT-DIR            (starts its own display and session bus)
-#        orca.sh --inside PROGRAM OUTPUT-DIR   (on the display and bus of atspi.sh)
+# Usage: orca.sh PROGRAM OUTPUT-DIR   (in x_session.sh --home)
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
 
-if [ "${1:-}" != --inside ]; then
-    program=$1 out=$2
-    rm -rf "$out"
-    mkdir -p "$out"
-    work=$(mktemp -d)
-    trap 'rm -rf "$work"' EXIT
-    mkdir -m 0700 "$work/runtime" "$work/home"
-    export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
-    export XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
-    export XDG_CACHE_HOME=$work/home/.cache
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" \
-        dbus-run-session -- "$here/atspi.sh" "$0" --inside "$program" "$out"
-fi
-program=$2 out=$3
+program=$1 out=$2
+rm -rf "$out"
+mkdir -p "$out"
 export LANG=ar_EG.UTF-8 LC_ALL=ar_EG.UTF-8
 spoken=$out/spoken.txt
 : >"$spoken"

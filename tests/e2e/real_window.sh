@@ -45,6 +45,8 @@ start_window_shot() {
 # A run of the program: welcome, start window, exit.
 session() {
     local shot=$1 pid status=0 wid origin
+    # The pointer is left where the last run clicked; away from any window nothing is hovered.
+    xdotool mousemove --sync 1023 767
     "$program" &
     pid=$!
 

@@ -241,6 +241,16 @@ class Session:
         subprocess.run(["convert", "ppm:-", os.path.join(self.out, file)], input=grab,
                        check=True)
 
+    def __enter__(self):
+        return self
+
+    def __exit__(self, kind, value, traceback):
+        # A session that fails leaves no program behind.
+        if kind is not None and self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+        return False
+
     def finish(self):
         try:
             status = self.proc.wait(timeout=TIMEOUT)
@@ -269,6 +279,38 @@ def pixel(ppm, x, y):
     width = int(fields[1])
     at = pos + 1 + 3 * (y * width + x)
     return ppm[at:at + 3].hex().upper()
+
+
+class Calculator:
+    """The start window's calculator: its two boxes, its result label and its button."""
+
+    def __init__(self, window):
+        self.frame = one(window, pyatspi.ROLE_PANEL, "آلة حاسبة")
+        self.first = one(self.frame, pyatspi.ROLE_TEXT, "القيمة الأولى")
+        self.second = one(self.frame, pyatspi.ROLE_TEXT, "القيمة الثانية")
+        self.result = one(self.frame, pyatspi.ROLE_LABEL, description=RESULT_ROLE)
+        self.compute = one(self.frame, pyatspi.ROLE_PUSH_BUTTON, "أحسب")
+
+    def choose(self, operation):
+        option = one(self.frame, pyatspi.ROLE_RADIO_BUTTON, operation)
+        act(option, "Toggle")
+        wait_for(f"{operation!r} selected",
+                 lambda: option.getState().contains(pyatspi.STATE_CHECKED))
+
+    def calculate(self, operation, expected):
+        self.choose(operation)
+        press(self.compute)
+        wait_for(f"the result {expected!r} of {operation!r}",
+                 lambda: self.result.name == expected)
+
+
+def run(main):
+    """Runs a session's main(); a failure is one line on standard error and status 1."""
+    try:
+        main()
+    except Failure as failure:
+        print(f"FAIL: {failure}", file=sys.stderr)
+        sys.exit(1)
 
 
 def check_names(window):
@@ -300,40 +342,28 @@ def boxes(window):
 
 def start_window(s):
     w = s.window(START)
-    calc = one(w, pyatspi.ROLE_PANEL, "آلة حاسبة")
-    first = one(calc, pyatspi.ROLE_TEXT, "القيمة الأولى")
-    second = one(calc, pyatspi.ROLE_TEXT, "القيمة الثانية")
-    result = one(calc, pyatspi.ROLE_LABEL, description=RESULT_ROLE)
-    compute = one(calc, pyatspi.ROLE_PUSH_BUTTON, "أحسب")
+    calc = Calculator(w)
     greeting = one(w, pyatspi.ROLE_LABEL, description=GREETING_ROLE)
     if greeting.name != GREETING:
         raise Failure(f"the start window greets with {greeting.name!r}")
     print("start window:", *check_names(w), sep="\n  ")
 
-    def calculate(operation, expected):
-        option = one(calc, pyatspi.ROLE_RADIO_BUTTON, operation)
-        act(option, "Toggle")
-        wait_for(f"{operation!r} selected",
-                 lambda: option.getState().contains(pyatspi.STATE_CHECKED))
-        press(compute)
-        wait_for(f"the result {expected!r} of {operation!r}", lambda: result.name == expected)
-
-    type_into(first, "7")
-    type_into(second, "2")
+    type_into(calc.first, "7")
+    type_into(calc.second, "2")
     for operation, expected in [("الجمع (+)", "9"), ("الطرح (-)", "5"), ("الضرب (*)", "14"),
                                 ("القسمة (/)", "3.5")]:
-        calculate(operation, expected)
+        calc.calculate(operation, expected)
 
     # 5 ÷ 0: the error message, then the program goes on with everything as it was.
-    type_into(first, "5")
-    type_into(second, "0")
-    press(compute)
+    type_into(calc.first, "5")
+    type_into(calc.second, "0")
+    press(calc.compute)
     s.message("كوزماط", "خطأ 11: القسمة على صفر")
-    if (text_of(first), text_of(second), result.name) != ("5", "0", "3.5"):
-        raise Failure("after the error the start window holds "
-                      f"{text_of(first)!r}, {text_of(second)!r} and {result.name!r}")
-    type_into(second, "4")
-    calculate("القسمة (/)", "1.25")
+    held = (text_of(calc.first), text_of(calc.second), calc.result.name)
+    if held != ("5", "0", "3.5"):
+        raise Failure(f"after the error the start window holds {held}")
+    type_into(calc.second, "4")
+    calc.calculate("القسمة (/)", "1.25")
 
     contacts(w, greeting, [("المصمم", CREDIT, 0, 0), ("بريدي", EMAIL, 0, 0),
                            ("موقعي", WEBSITE, 0, 0)])
@@ -388,8 +418,7 @@ def main():
     program, out = sys.argv[1:3]
     os.makedirs(out, exist_ok=True)
     began = time.monotonic()
-    s = Session(program, out)
-    try:
+    with Session(program, out) as s:
         # The welcome message comes before any window.
         s.window("ترحيب", pyatspi.ROLE_ALERT)
         if s.windows(pyatspi.ROLE_FILLER, START):
@@ -408,18 +437,9 @@ def main():
         press(one(start, pyatspi.ROLE_PUSH_BUTTON, "خروج"))
         s.message("توديع", "مع السلامة")
         s.finish()
-    except BaseException:
-        if s.proc.poll() is None:
-            s.proc.kill()
-            s.proc.wait()
-        raise
     print(f"PASS: a whole session over AT-SPI in {time.monotonic() - began:.1f} s; "
           f"screenshots in {out}")
 
 
 if __name__ == "__main__":
-    try:
-        main()
-    except Failure as failure:
-        print(f"FAIL: {failure}", file=sys.stderr)
-        sys.exit(1)
+    run(main)

@@ -27,10 +27,14 @@ program=$root/usr/bin/$exec_line
 # X11: the welcome box, then the start window, each with the entry's window class.
 cat >"$scratch/x11.sh" <<'X11'
 set -euo pipefail
-fail() { echo "FAIL: $*" >&2; exit 1; }
-    openbox >/dev/null 2>&1 &
+fail() {
+    echo "FAIL: $*" >&2
+    tail -n 20 "$scratch/openbox.log" "$scratch/x11-program.log" >&2
+    exit 1
+}
+    openbox >"$scratch/openbox.log" 2>&1 &
     ob=$!
-    PATH=$root/usr/bin:$PATH $exec_line &
+    PATH=$root/usr/bin:$PATH $exec_line 2>"$scratch/x11-program.log" &
     pid=$!
     for title in 'ترحيب' 'كوزماط الإصدار الأول'; do
         id=
@@ -48,8 +52,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 X11
 # -noreset: otherwise the server resets whenever a short-lived client (xdotool) leaves before
 # the program has connected, and the program's connection breaks.
-root=$root exec_line=$exec_line wm_class=$wm_class \
-    xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$scratch/x11.sh"
+root=$root exec_line=$exec_line wm_class=$wm_class scratch=$scratch \
+    xvfb-run -a -e "$scratch/xvfb.log" -s "-screen 0 1024x768x24 -noreset" bash "$scratch/x11.sh" ||
+    { tail -n 20 "$scratch/xvfb.log" >&2; fail "the X11 session failed"; }
 echo "PASS: started from the desktop entry on X11, WM_CLASS class $wm_class"
 
 # Wayland: a private runtime folder and a headless Weston. Its desktop shell does not start

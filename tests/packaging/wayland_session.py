@@ -11,7 +11,7 @@ import sys
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
 import pyatspi  # noqa: E402
 import session  # noqa: E402
-from session import Failure, START, one, press, type_into, text_of, wait_for  # noqa: E402
+from session import Calculator, Failure, START, one, press, type_into, text_of  # noqa: E402
 
 
 def shoot(out, name):
@@ -30,48 +30,27 @@ def shoot(out, name):
 def main():
     program, out = sys.argv[1:3]
     os.makedirs(out, exist_ok=True)
-    s = session.Session(program, out)
-    try:
+    with session.Session(program, out) as s:
         s.window("ترحيب", pyatspi.ROLE_ALERT)
         shoot(out, "welcome.png")
         s.message("ترحيب", "أهلا و سهلا بكم في كوزماط الإصدار الأول")
         w = s.window(START)
-        calc = one(w, pyatspi.ROLE_PANEL, "آلة حاسبة")
-        first = one(calc, pyatspi.ROLE_TEXT, "القيمة الأولى")
-        second = one(calc, pyatspi.ROLE_TEXT, "القيمة الثانية")
-        result = one(calc, pyatspi.ROLE_LABEL, description=session.RESULT_ROLE)
-        compute = one(calc, pyatspi.ROLE_PUSH_BUTTON, "أحسب")
-        option = one(calc, pyatspi.ROLE_RADIO_BUTTON, "الضرب (*)")
-        type_into(first, "7")
-        type_into(second, "2")
-        session.act(option, "Toggle")
-        wait_for("multiplication selected",
-                 lambda: option.getState().contains(pyatspi.STATE_CHECKED))
-        press(compute)
-        wait_for("the product 14", lambda: result.name == "14")
+        calc = Calculator(w)
+        type_into(calc.first, "7")
+        type_into(calc.second, "2")
+        calc.calculate("الضرب (*)", "14")
         shoot(out, "start.png")
-        option = one(calc, pyatspi.ROLE_RADIO_BUTTON, "القسمة (/)")
-        session.act(option, "Toggle")
-        wait_for("division selected", lambda: option.getState().contains(pyatspi.STATE_CHECKED))
-        type_into(second, "0")
-        press(compute)
+        calc.choose("القسمة (/)")
+        type_into(calc.second, "0")
+        press(calc.compute)
         s.message("كوزماط", "خطأ 11: القسمة على صفر")
-        if text_of(first) != "7":
+        if text_of(calc.first) != "7":
             raise Failure("the first value changed after the error")
         press(one(w, pyatspi.ROLE_PUSH_BUTTON, "خروج"))
         s.message("توديع", "مع السلامة")
         s.finish()
-    except BaseException:
-        if s.proc.poll() is None:
-            s.proc.kill()
-            s.proc.wait()
-        raise
     print("PASS: welcome, a calculation, the error box and the exit on Wayland")
 
 
 if __name__ == "__main__":
-    try:
-        main()
-    except Failure as failure:
-        print(f"FAIL: {failure}", file=sys.stderr)
-        sys.exit(1)
+    session.run(main)
