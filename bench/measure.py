@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs the benchmark on a private Xvfb display and writes its Markdown report.
 
 Called by bench/run after the release build; see bench/run for the options.

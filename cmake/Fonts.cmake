@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Finds the two fonts the program shows its texts in and writes a resource file that embeds
 # them, so that Arabic shows on a machine without an Arabic font. No font file is committed.
 set(_font_dirs /usr/share/fonts/truetype/noto /usr/share/fonts/opentype/noto /usr/share/fonts)

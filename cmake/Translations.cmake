@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Finds Qt's own Arabic translations (context menus, standard buttons) and writes a resource
 # file that embeds them, so that nothing is read from the disk at run time.
 find_file(KOZMAT_QTBASE_AR qtbase_ar.qm PATHS /usr/share/qt6/translations NO_DEFAULT_PATH

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by scripts/run and scripts/test: installs what is missing, configures and builds.
 # Sourced, not run.
 

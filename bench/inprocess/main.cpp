@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the program's windows and calculators from inside, on the display it is given: the first
 // showing of each of the seven windows, showing an open window again, opening a closed window
 // again, and each calculator's click from typed boxes to written result.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 /* mapwatch: starts a program and measures, as an X client of the same display,
  *   - the time from its exec to the first MapNotify of a top-level window of its own, and to
  *     the moment that window is drawn: its image, read back with XGetImage each time the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/program.h"
 
 #include <QApplication>

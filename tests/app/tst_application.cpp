@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The life of the program: welcome before any window, one window per slot, the shape windows
 // opened from the start window's menu, exit with farewell, and errors that leave the program
 // running.

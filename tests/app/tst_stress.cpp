@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Stress: a megabyte pasted into every input box before its calculator's button, and ten
 // thousand clicks spread over every button of every window. The program answers each time
 // with a result or an error message, loses nothing typed, and keeps one window per form.

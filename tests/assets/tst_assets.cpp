@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The nine embedded images: their file formats byte by byte, and their drawings against the
 // window texts (a vertex letter in the wrong corner would teach the wrong diagonal); and their
 // drawings at twice and three times the size, with the letters where the 1x ones stand.

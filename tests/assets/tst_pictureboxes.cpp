@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Each picture box shows its picture: unscaled from the top-left of its inner area, cut off at
 // its border, with the box's background where the picture is transparent or ends, drawn for the
 // screen's pixel ratio (run again by CTest at ratios 2 and 3); a focused box shows a focus

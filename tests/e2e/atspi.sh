@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs COMMAND with the accessibility bus and its registry up, as a desktop session has them.
 # Run it inside a D-Bus session of its own (dbus-run-session) on an X display (xvfb-run).
 # Usage: atspi.sh COMMAND...

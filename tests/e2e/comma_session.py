@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The real program under French regional settings, driven over AT-SPI: 7 ÷ 2 shows "3,5", and
 that shown result, typed back, times 2 gives 7. A screenshot of 1 ÷ 3 goes to OUTPUT-DIR.
 

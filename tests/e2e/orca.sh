@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under the Orca screen reader, driven by keyboard only: Orca's speech goes
 # through speech-dispatcher to a generic output module that writes each utterance to a file,
 # and the file must hold the results and a contact text the moment they are written.

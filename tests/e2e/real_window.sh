@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a real X display (run under xvfb-run): the welcome box comes first, the
 # start window after Enter, its exit button says goodbye and ends the program with status 0.
 # The same start window, drawn on a machine without any installed font, looks the same.

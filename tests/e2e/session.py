@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A whole session of the real program, driven the way a screen reader drives it: over AT-SPI.
 
 Usage: session.py PROGRAM OUTPUT-DIR   (on an X display, with the AT-SPI bus and registry up)

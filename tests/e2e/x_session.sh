@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs COMMAND on an X display of its own, in a D-Bus session of its own with the accessibility
 # bus up (atspi.sh); the buses keep their sockets in a runtime folder of their own.
 #   --home             COMMAND gets a fresh, empty home and XDG folders

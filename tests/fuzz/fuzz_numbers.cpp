@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for number entry and result text.
 //
 // Every input is read three ways: as UTF-8 text, as raw UTF-16 code units (which reach the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The package as a desktop meets it: made by cpack from the build, unpacked into a scratch
 # root, started from its desktop entry's Exec line on X11 under a window manager (every
 # window's WM_CLASS class is the entry's StartupWMClass) and on a headless Weston with

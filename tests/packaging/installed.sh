@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the program into a scratch prefix, as a packager would, and checks what a desktop
 # needs: the executable, a valid desktop entry naming it, valid AppStream metadata and the menu
 # icon, each in its standard place.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every file of the source tree states its copyright and licence, and every licence it names
 # is in LICENSES/.
 # Usage: reuse.sh SOURCE-DIR

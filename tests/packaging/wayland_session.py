@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The installed program on a Wayland compositor, driven over AT-SPI: the welcome box, one
 calculator of the start window, the error box and the exit.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The keyboard and the focus, in every window: Enter presses the focused button, every control
 // that takes focus shows it, the arrow keys choose the operation, and Qt speaks Arabic.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's look: its own fonts, used even where the machine has none, every caption of
 // every window wholly inside its box at every scale setting, and frames whose caption is set
 // into their top line.

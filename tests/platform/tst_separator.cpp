@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The decimal separator the program shows and reads back, from the C library's numeric setting
 // of the environment the test runs in. CTest runs it under several locales; EXPECTED_SEPARATOR
 // says what the C library gives there.

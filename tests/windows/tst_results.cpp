@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Results shown whole: every result control of the windows, the longest texts result text can
 // produce, every separator the C library can give, at the scale factor the test runs under.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shape windows' behaviour: their calculators, the faults that leave everything as it was,
 // their credits and contact buttons, and the triangle page that does nothing.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The circle window's chart of the circle's parts and the triangle window's two charts.
 #include "drawing.h"
 #include "pictures.h"

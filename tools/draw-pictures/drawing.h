@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shared drawing helpers: stair-stepped lines with dash patterns, and bold Arabic text placed
 // by the centre or the extent of its glyphs.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // draw-pictures [--verbose] [--menu-icon PNG] FOLDER
 // Draws the program's nine picture files into FOLDER (normally assets/), each also at twice and
 // three times its size for high-density screens (NAME@2x.png, NAME@3x.png), and with

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The nine pictures, each drawn at `scale` times its natural size (1, 2 or 3): the image has
 // that device pixel ratio, so each drawing works in the coordinates of the natural size.
 #pragma once

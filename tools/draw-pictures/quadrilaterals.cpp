@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four lettered drawings of the shape windows. The vertex letters must name the same
 // corners as the windows' labels: a pupil reads "أ د" in the window and looks for it here.
 #include "drawing.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start window's clip art (cube, cone, ball, graph and compass) and the window icon, which
 // shows a reduced copy of it on a grey panel.
 #include "drawing.h"
