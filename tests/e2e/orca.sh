@@ -76,12 +76,14 @@ tabto() {
     fail "Tab never reached $text"
 }
 
-openbox --sm-disable >"$out/openbox.log" 2>&1 &
+# A window mapped while openbox is still starting can be lost: the program comes after.
+openbox --sm-disable --startup "touch $out/openbox-ready" >"$out/openbox.log" 2>&1 &
 pids+=($!)
 for ((i = 0; i < 100; i++)); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+    [ -e "$out/openbox-ready" ] && break
     sleep 0.1
 done
+[ -e "$out/openbox-ready" ] || fail "openbox did not start"
 
 orca -u "$out/orca-prefs" --debug-file="$out/orca-debug.log" >"$out/orca.log" 2>&1 &
 pids+=($!)

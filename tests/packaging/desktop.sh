@@ -34,13 +34,15 @@ fail() {
     tail -n 20 "$scratch/openbox.log" "$scratch/x11-program.log" >&2
     exit 1
 }
-    openbox >"$scratch/openbox.log" 2>&1 &
+    # The desktop is up before the program, as at a log-in: a window mapped while openbox is
+    # still starting can be lost, so the program starts once openbox runs its start-up command.
+    openbox --startup "touch $scratch/openbox-ready" >"$scratch/openbox.log" 2>&1 &
     ob=$!
-    # The desktop is up before the program, as at a log-in.
     for ((i = 0; i < 100; i++)); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+        [ -e "$scratch/openbox-ready" ] && break
         sleep 0.1
     done
+    [ -e "$scratch/openbox-ready" ] || fail "openbox did not start"
     PATH=$root/usr/bin:$PATH $exec_line 2>"$scratch/x11-program.log" &
     pid=$!
     for title in 'ترحيب' 'كوزماط الإصدار الأول'; do
