@@ -15,7 +15,9 @@ export LC_ALL=C.UTF-8 LANG=C.UTF-8
 
 rm -rf "$scratch"
 mkdir -p "$scratch/root" "$scratch/shots"
-(cd "$build" && cpack -G DEB -B "$scratch/cpack" >"$scratch/cpack.log") || fail "cpack failed"
+echo "== the package ($(date +%T))"
+(cd "$build" && timeout 90 cpack -G DEB -B "$scratch/cpack" >"$scratch/cpack.log") ||
+    { tail -n 20 "$scratch/cpack.log" >&2; fail "cpack failed"; }
 deb=$(ls "$scratch"/cpack/*.deb)
 dpkg-deb -x "$deb" "$scratch/root"
 root=$scratch/root
@@ -26,6 +28,7 @@ wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
 program=$root/usr/bin/$exec_line
 [ -x "$program" ] || fail "the Exec line $exec_line names no installed executable"
 
+echo "== X11 ($(date +%T))"
 # X11: the welcome box, then the start window, each with the entry's window class.
 cat >"$scratch/x11.sh" <<'X11'
 set -euo pipefail
@@ -68,6 +71,7 @@ root=$root exec_line=$exec_line wm_class=$wm_class scratch=$scratch \
     { tail -n 20 "$scratch/xvfb.log" >&2; fail "the X11 session failed"; }
 echo "PASS: started from the desktop entry on X11, WM_CLASS class $wm_class"
 
+echo "== Wayland ($(date +%T))"
 # Wayland: a private runtime folder and a headless Weston. Its desktop shell does not start
 # without a seat, so the kiosk shell shows the windows.
 runtime=$scratch/runtime
