@@ -178,10 +178,10 @@ class X11:
 
 
 class Session:
-    def __init__(self, program, out):
+    def __init__(self, program, out, stderr=None):
         self.out = out
         self.x11 = X11()
-        self.proc = subprocess.Popen([program])
+        self.proc = subprocess.Popen([program], stderr=stderr)
         self.app = wait_for("the program on the accessibility bus", self.find_app)
 
     def find_app(self):
