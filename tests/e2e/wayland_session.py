@@ -261,8 +261,8 @@ class Keyboard:
     """Drives the program as a keyboard user does, on a compositor with a virtual keyboard;
     AT-SPI only tells where the focus is."""
 
-    def __init__(self, desk, s):
-        self.desk, self.s = desk, s
+    def __init__(self, desk):
+        self.desk = desk
 
     def focus(self, window, target, what):
         """Tabs until the focus is on target (a control, or a test of the focused one)."""
@@ -326,6 +326,11 @@ class Run:
         self.desk, self.s, self.driver, self.protocol_log = desk, s, driver, protocol_log
         self.problems = []
 
+    def note(self, problem):
+        """A fault that does not stop the session: told now, failed at the end."""
+        print(f"FAULT: {problem}", file=sys.stderr)
+        self.problems.append(problem)
+
     def shown(self, title):
         """Waits for the compositor to show the program's one window of this title, focused,
         and returns what the compositor says of it."""
@@ -364,10 +369,10 @@ class Run:
                 else "no xdg_toplevel.set_parent")
         print(f"protocol: the box {title!r} has {said}")
         if not made or made[-1] != parent:
-            self.problems.append(f"the box {title!r} is not the child of {parent!r} on the "
+            self.note(f"the box {title!r} is not the child of {parent!r} on the "
                                  f"Wayland protocol: the program sent {said}")
         if "transient" in w and (not w["transient"] or w["parent"] != parent):
-            self.problems.append(f"{self.desk.name} has the box {title!r} transient="
+            self.note(f"{self.desk.name} has the box {title!r} transient="
                                  f"{str(w['transient']).lower()}, for {w['parent']!r}, "
                                  f"not for {parent!r}")
 
@@ -417,13 +422,14 @@ def main():
         protocol_log = os.path.join(out, "program.log")
         with open(protocol_log, "w") as log, session.Session(program, out, stderr=log) as s:
             del os.environ["WAYLAND_DEBUG"]
-            driver = Keyboard(desk, s) if kind == "sway" else Accessibility()
+            driver = Keyboard(desk) if kind == "sway" else Accessibility()
             run = Run(desk, s, driver, protocol_log)
             run.session()
     finally:
         desk.close()
     if run.problems:
-        raise Failure("; ".join(run.problems))
+        raise Failure(f"{len(run.problems)} fault(s) on {kind}, each told above; screenshots "
+                      f"in {out}")
     print(f"PASS: welcome, 7 ÷ 2, the error box over the start window, the farewell and status 0"
           f" on {kind} in {time.monotonic() - began:.1f} s; screenshots in {out}")
 
