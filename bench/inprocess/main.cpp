@@ -14,7 +14,7 @@
 // where a measure is repeated; a line "error\t..." and exit status 1 when something is wrong.
 
 #include "app/application.h"
-#include "platform/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -259,7 +259,7 @@ int main(int argc, char* argv[]) {
 
     // From here on messages are counted, not shown: none is expected.
     int messages = 0;
-    platform::setMessageHook([&](const QString&, const QString&, int) { ++messages; });
+    widgets::setMessageHook([&](const QString&, const QString&, int) { ++messages; });
 
     // The user reads the start window before choosing from its menu.
     report("idle", "shape windows prepared", idleUntilPrepared(application));

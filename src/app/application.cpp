@@ -3,9 +3,11 @@
 
 #include "app/application.h"
 
-#include "platform/look.h"
-#include "platform/messagebox.h"
+#include "access/keyboard.h"
+#include "look/look.h"
 #include "platform/program.h"
+#include "platform/toolkittexts.h"
+#include "widgets/messagebox.h"
 #include "windows/reference/trianglewindow.h"
 #include "windows/shapes/circlewindow.h"
 #include "windows/shapes/parallelogramwindow.h"
@@ -31,8 +33,14 @@ WindowId windowOf(StartWindow::Shape shape) {
 
 } // namespace
 
+void prepareApplication() {
+    look::installLook();
+    platform::installToolkitTexts();
+    accessibility::installEnterClicks();
+}
+
 Application::Application() {
-    platform::installLook();
+    prepareApplication();
     windows_.add(WindowId::Start, [this] {
         return new StartWindow({
             .openShape = [this](StartWindow::Shape shape) { windows_.show(windowOf(shape)); },
@@ -62,8 +70,8 @@ void Application::start() {
         windows_.prepare(WindowId::Start);
     });
     welcomed.start();
-    platform::showMessage(QStringLiteral("أهلا و سهلا بكم في كوزماط الإصدار الأول"),
-                          QStringLiteral("ترحيب"), platform::SystemModal);
+    widgets::showMessage(QStringLiteral("أهلا و سهلا بكم في كوزماط الإصدار الأول"),
+                         QStringLiteral("ترحيب"), widgets::SystemModal);
     welcomed.stop();
     windows_.show(WindowId::Start);
     windows_.prepareInIdle({WindowId::Square, WindowId::Rectangle, WindowId::Rhombus,
@@ -71,8 +79,8 @@ void Application::start() {
 }
 
 void Application::exit() {
-    platform::showMessage(QStringLiteral("مع السلامة"), QStringLiteral("توديع"),
-                          platform::ApplicationModal);
+    widgets::showMessage(QStringLiteral("مع السلامة"), QStringLiteral("توديع"),
+                         widgets::ApplicationModal);
     platform::endProgram();
 }
 

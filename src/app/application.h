@@ -7,6 +7,10 @@
 
 namespace app {
 
+// What every window of the program relies on: the look, the toolkit's Arabic texts and Enter
+// on buttons. Call once after the QApplication exists; later calls do nothing.
+void prepareApplication();
+
 // The life of the program: the welcome message, the start window, the windows it opens, and
 // the exit with its farewell.
 class Application {

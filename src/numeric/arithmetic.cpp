@@ -16,11 +16,11 @@ double variantArithmetic(Operation operation, double a, double b) {
     case Operation::Divide:
         // Told apart before dividing, so the answer never hangs on where the flags get tested.
         if (b == 0)
-            throw a == 0 ? platform::RuntimeError::overflow()
-                         : platform::RuntimeError::divisionByZero();
+            throw a == 0 ? numeric::RuntimeError::overflow()
+                         : numeric::RuntimeError::divisionByZero();
         return guarded([=] { return a / b; });
     }
-    throw platform::RuntimeError::internal();
+    throw numeric::RuntimeError::internal();
 }
 
 } // namespace numeric

@@ -3,14 +3,14 @@
 
 #pragma once
 
-#include "platform/runtimeerror.h"
+#include "numeric/runtimeerror.h"
 
 #include <cfenv>
 #include <cmath>
 
 namespace numeric {
 
-// Guarded arithmetic: runs a formula on doubles and throws platform::RuntimeError when its
+// Guarded arithmetic: runs a formula on doubles and throws numeric::RuntimeError when its
 // result is not a finite double or the computation raised a floating-point fault
 // (6 for overflow and invalid operation, 11 for division by zero). Underflow and inexact
 // results are not faults.
@@ -21,12 +21,12 @@ template <class Formula> double guarded(Formula formula) {
     const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
     const double result = stored;
     if (raised & FE_DIVBYZERO)
-        throw platform::RuntimeError::divisionByZero();
+        throw numeric::RuntimeError::divisionByZero();
     // The compiler may still move operations across the flag calls. In sums, products and
     // powers of finite numbers an overflow anywhere leaves an infinity or NaN in the result, so
     // the finiteness test alone catches every overflow of such a formula.
     if ((raised & (FE_OVERFLOW | FE_INVALID)) || !std::isfinite(result))
-        throw platform::RuntimeError::overflow();
+        throw numeric::RuntimeError::overflow();
     return result;
 }
 

@@ -3,7 +3,7 @@
 
 #include "numeric/numberentry.h"
 
-#include "platform/runtimeerror.h"
+#include "numeric/runtimeerror.h"
 
 #include <charconv>
 #include <cstdint>
@@ -130,7 +130,7 @@ double numberEntry(QStringView text, QChar userSeparator) {
     // Far outside the range the digits no longer matter; within it the library rounds.
     const std::int64_t magnitude = scale + std::int64_t(digits.size()) - 1;
     if (magnitude > 308)
-        throw platform::RuntimeError::overflow();
+        throw numeric::RuntimeError::overflow();
     if (magnitude < -324)
         return negative ? -0.0 : 0.0;
 
@@ -143,7 +143,7 @@ double numberEntry(QStringView text, QChar userSeparator) {
     const auto parsed = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (parsed.ec == std::errc::result_out_of_range) {
         if (magnitude >= 0)
-            throw platform::RuntimeError::overflow();
+            throw numeric::RuntimeError::overflow();
         value = 0.0; // below half the smallest subnormal
     }
     return negative ? -value : value;

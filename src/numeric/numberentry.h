@@ -13,7 +13,7 @@ namespace numeric {
 // character that cannot continue the number and what was read so far is the value ("12abc" is
 // 12, "abc" and "" are 0). The point is always the decimal separator, whatever the locale.
 // Arabic-Indic digits (U+0660..U+0669, U+06F0..U+06F9) are digits and U+066B is the point.
-// Throws platform::RuntimeError 6 when the value lies beyond the range of a double.
+// Throws numeric::RuntimeError 6 when the value lies beyond the range of a double.
 double numberEntry(QStringView text);
 
 // The same, where the user's own decimal separator also reads as the point, so that a result

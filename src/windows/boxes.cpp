@@ -3,25 +3,36 @@
 
 #include "windows/boxes.h"
 
+#include "access/announce.h"
 #include "numeric/numberentry.h"
 #include "numeric/resulttext.h"
-#include "platform/result.h"
+#include "platform/separator.h"
+#include "widgets/resultdisplay.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 namespace windows {
+namespace {
+
+// A screen reader hears what the new text is as well as the text, also when it is unchanged.
+template <class Control> void show(Control* control, const QString& text) {
+    widgets::showResult(control, text);
+    accessibility::announce(control, QStringLiteral("النتيجة %1").arg(text));
+}
+
+} // namespace
 
 double readNumber(const QLineEdit* box) {
     return numeric::numberEntry(box->text(), platform::decimalSeparator());
 }
 
 void writeResult(QLineEdit* box, double value) {
-    platform::showResult(box, numeric::resultText(value, platform::decimalSeparator()));
+    show(box, numeric::resultText(value, platform::decimalSeparator()));
 }
 
 void writeResult(QLabel* label, double value) {
-    platform::showResult(label, numeric::resultText(value, platform::decimalSeparator()));
+    show(label, numeric::resultText(value, platform::decimalSeparator()));
 }
 
 } // namespace windows

@@ -6,7 +6,7 @@
 // running.
 
 #include "app/application.h"
-#include "platform/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -96,7 +96,7 @@ class TestApplication : public QObject {
 
 private slots:
     void initTestCase() {
-        platform::setMessageHook([this](const QString& prompt, const QString& title, int style) {
+        widgets::setMessageHook([this](const QString& prompt, const QString& title, int style) {
             messages.push_back({prompt, title, style, visibleWindows()});
         });
     }
@@ -281,8 +281,8 @@ private slots:
         settle();
         QPointer<QWidget> preparedDuringWelcome;
         int visibleDuringWelcome = -1;
-        const platform::MessageHook testHook =
-            platform::setMessageHook([&](const QString& prompt, const QString&, int) {
+        const widgets::MessageHook testHook =
+            widgets::setMessageHook([&](const QString& prompt, const QString&, int) {
                 QDialog box;
                 box.setWindowTitle(prompt);
                 box.setModal(true);
@@ -305,7 +305,7 @@ private slots:
             });
         application.emplace();
         application->start();
-        platform::setMessageHook(testHook);
+        widgets::setMessageHook(testHook);
         QVERIFY(preparedDuringWelcome);
         QCOMPARE(visibleDuringWelcome, 1);
         QCOMPARE(start(), preparedDuringWelcome.data());

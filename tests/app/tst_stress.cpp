@@ -7,8 +7,8 @@
 // Answer times are printed, never asserted: speed is the benchmark's business.
 
 #include "app/application.h"
-#include "platform/contact.h"
-#include "platform/messagebox.h"
+#include "widgets/messagebox.h"
+#include "windows/contact.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -348,11 +348,11 @@ struct Target {
     WindowId window;
     const char* button;
     Kind kind;
-    int option = 0;              // Option: the option it checks
-    QString result = {};         // Compute, Calculate: where the result goes
-    QString outcome = {};        // Calculate: the result text or the error message
-    QStringList outcomes = {};   // Compute: the outcome for each option
-    platform::Contact contact{}; // Contact
+    int option = 0;             // Option: the option it checks
+    QString result = {};        // Compute, Calculate: where the result goes
+    QString outcome = {};       // Calculate: the result text or the error message
+    QStringList outcomes = {};  // Compute: the outcome for each option
+    windows::Contact contact{}; // Contact
 };
 
 // The boxes the storm types into first: an overflow and a division by zero among them.
@@ -367,7 +367,7 @@ const std::map<WindowId, QList<std::pair<QString, QString>>> stormInputs{
 };
 
 QList<Target> stormTargets() {
-    using C = platform::Contact;
+    using C = windows::Contact;
     QList<Target> targets;
     for (const Form& f : forms)
         if (f.menuButton)
@@ -457,7 +457,7 @@ private slots:
                 if (text != u"This plugin does not support raise()")
                     previous(type, context, text);
             });
-        platform::setMessageHook([this](const QString& prompt, const QString& title, int) {
+        widgets::setMessageHook([this](const QString& prompt, const QString& title, int) {
             messages.push_back({prompt, title});
         });
     }
@@ -643,7 +643,7 @@ private slots:
                 answer(t.outcome);
                 break;
             case Target::Contact:
-                shown[{t.window, greetingOf(t.window)}] = platform::contactText(t.contact);
+                shown[{t.window, greetingOf(t.window)}] = windows::contactText(t.contact);
                 break;
             }
             if (n % 1000 == 0) {

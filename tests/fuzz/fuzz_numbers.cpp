@@ -13,7 +13,7 @@
 
 #include "numeric/numberentry.h"
 #include "numeric/resulttext.h"
-#include "platform/runtimeerror.h"
+#include "numeric/runtimeerror.h"
 
 #include <QString>
 #include <bit>
@@ -46,7 +46,7 @@ std::optional<double> enter(QStringView text, QChar userSeparator = u'.') {
         if (!std::isfinite(value))
             fail("number entry gave a value that is not finite", text, value);
         return value;
-    } catch (const platform::RuntimeError& error) {
+    } catch (const numeric::RuntimeError& error) {
         if (error.number != 6)
             fail("number entry threw a run-time error other than overflow", text);
     } catch (...) {

@@ -4,7 +4,7 @@
 #include "numeric/arithmetic.h"
 #include "numeric/numberentry.h"
 #include "numeric/resulttext.h"
-#include "platform/runtimeerror.h"
+#include "numeric/runtimeerror.h"
 
 #include <QTest>
 #include <bit>
@@ -25,7 +25,7 @@ constexpr double inf = std::numeric_limits<double>::infinity();
 template <class Action> int errorOf(Action action) {
     try {
         action();
-    } catch (const platform::RuntimeError& error) {
+    } catch (const numeric::RuntimeError& error) {
         return error.number;
     }
     return 0;

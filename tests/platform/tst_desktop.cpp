@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/desktop.h"
-#include "platform/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -66,18 +66,18 @@ void TestDesktop::messageBox_data() {
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("style");
     QTest::newRow("welcome") << QStringLiteral("أهلا و سهلا بكم في كوزماط الإصدار الأول")
-                             << QStringLiteral("ترحيب") << int(platform::SystemModal);
+                             << QStringLiteral("ترحيب") << int(widgets::SystemModal);
     QTest::newRow("farewell") << QStringLiteral("مع السلامة") << QStringLiteral("توديع")
-                              << int(platform::ApplicationModal);
+                              << int(widgets::ApplicationModal);
     QTest::newRow("error") << QStringLiteral("خطأ 11: القسمة على صفر") << QStringLiteral("كوزماط")
-                           << int(platform::ApplicationModal);
+                           << int(widgets::ApplicationModal);
 }
 
 void TestDesktop::messageBox() {
     QFETCH(QString, prompt);
     QFETCH(QString, title);
     QFETCH(int, style);
-    const auto box = platform::makeMessageBox(prompt, title, style);
+    const auto box = widgets::makeMessageBox(prompt, title, style);
     box->show();
     QVERIFY(QTest::qWaitForWindowExposed(box.get()));
 
@@ -93,7 +93,7 @@ void TestDesktop::messageBox() {
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(flags & Qt::WindowCloseButtonHint);
-    QCOMPARE(bool(flags & Qt::WindowStaysOnTopHint), style == platform::SystemModal);
+    QCOMPARE(bool(flags & Qt::WindowStaysOnTopHint), style == widgets::SystemModal);
     // Room for the title in a large title font beside an icon and a close button.
     QFont titleFont = QApplication::font();
     titleFont.setPixelSize(16);

@@ -5,10 +5,10 @@
 // of the environment the test runs in. CTest runs it under several locales; EXPECTED_SEPARATOR
 // says what the C library gives there.
 
+#include "app/application.h"
 #include "numeric/numberentry.h"
 #include "numeric/resulttext.h"
-#include "platform/look.h"
-#include "platform/result.h"
+#include "platform/separator.h"
 #include "windows/shapes/squarewindow.h"
 
 #include <QApplication>
@@ -32,7 +32,7 @@ class TestSeparator : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { platform::installLook(); }
+    void initTestCase() { app::prepareApplication(); }
 
     void fromTheCLibrary() {
         QCOMPARE(platform::decimalSeparator(), expectedSeparator());

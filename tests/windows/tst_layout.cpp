@@ -4,8 +4,8 @@
 // Every window against its layout table: names, kinds, containers, texts, geometry, colours,
 // alignment, stacking and tab order.
 
+#include "app/application.h"
 #include "layout.h"
-#include "platform/look.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -57,8 +57,9 @@ const char* className(Kind kind) {
     case Kind::Frame:
         return "QGroupBox";
     case Kind::Label:
-    case Kind::Picture:
         return "QLabel";
+    case Kind::Picture:
+        return "widgets::PictureBox";
     case Kind::TextBox:
         return "QLineEdit";
     case Kind::Option:
@@ -86,7 +87,7 @@ class TestLayout : public QObject {
     }
 
 private slots:
-    void initTestCase() { platform::installLook(); }
+    void initTestCase() { app::prepareApplication(); }
     void cleanupTestCase() { built.clear(); }
 
     void windowSettings_data() {

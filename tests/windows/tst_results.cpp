@@ -4,9 +4,10 @@
 // Results shown whole: every result control of the windows, the longest texts result text can
 // produce, every separator the C library can give, at the scale factor the test runs under.
 
+#include "app/application.h"
 #include "numeric/resulttext.h"
-#include "platform/look.h"
-#include "platform/result.h"
+#include "platform/separator.h"
+#include "widgets/resultdisplay.h"
 #include "windows/shapes/circlewindow.h"
 #include "windows/shapes/parallelogramwindow.h"
 #include "windows/shapes/rectanglewindow.h"
@@ -114,7 +115,7 @@ class TestResults : public QObject {
         const QFont drawn = widget->font();
         QCOMPARE(drawn.families(), windowFont.families());
         QVERIFY(drawn.pixelSize() <= windowFont.pixelSize());
-        QVERIFY(drawn.pixelSize() >= platform::smallestResultPixelSize);
+        QVERIFY(drawn.pixelSize() >= widgets::smallestResultPixelSize);
 
         QFont larger = drawn;
         larger.setPixelSize(drawn.pixelSize() + 1);
@@ -153,7 +154,7 @@ class TestResults : public QObject {
     }
 
 private slots:
-    void initTestCase() { platform::installLook(); }
+    void initTestCase() { app::prepareApplication(); }
 
     void longestResultsShowWhole_data() {
         QTest::addColumn<QString>("window");
@@ -173,9 +174,9 @@ private slots:
         QFETCH(QString, text);
         QWidget* widget = control(window, name);
         if (auto* box = qobject_cast<QLineEdit*>(widget))
-            platform::showResult(box, text);
+            widgets::showResult(box, text);
         else
-            platform::showResult(qobject_cast<QLabel*>(widget), text);
+            widgets::showResult(qobject_cast<QLabel*>(widget), text);
         checkShownWhole(widget, text);
         int& least = smallest.try_emplace(window + u' ' + name, 1000).first->second;
         least = std::min(least, widget->font().pixelSize());
@@ -199,9 +200,9 @@ private slots:
         const QFont windowFont = widget->parentWidget()->font();
         const auto show = [&](const QString& text) {
             if (auto* box = qobject_cast<QLineEdit*>(widget))
-                platform::showResult(box, text);
+                widgets::showResult(box, text);
             else
-                platform::showResult(qobject_cast<QLabel*>(widget), text);
+                widgets::showResult(qobject_cast<QLabel*>(widget), text);
         };
         show(u"-1.23456789012345E-100"_qs);
         QVERIFY(widget->font().pixelSize() < windowFont.pixelSize());

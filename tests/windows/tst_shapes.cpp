@@ -4,9 +4,9 @@
 // The shape windows' behaviour: their calculators, the faults that leave everything as it was,
 // their credits and contact buttons, and the triangle page that does nothing.
 
-#include "platform/contact.h"
-#include "platform/look.h"
-#include "platform/messagebox.h"
+#include "app/application.h"
+#include "widgets/messagebox.h"
+#include "windows/contact.h"
 #include "windows/reference/trianglewindow.h"
 #include "windows/shapes/circlewindow.h"
 #include "windows/shapes/parallelogramwindow.h"
@@ -90,7 +90,7 @@ QStringList with(QStringList lines, const QString& name, const QString& text) {
 } // namespace
 
 Q_DECLARE_METATYPE(Form)
-Q_DECLARE_METATYPE(platform::Contact)
+Q_DECLARE_METATYPE(windows::Contact)
 
 class TestShapes : public QObject {
     Q_OBJECT
@@ -138,14 +138,14 @@ class TestShapes : public QObject {
     }
 
     static void contactRow(const char* name, Form form, const QString& button,
-                           platform::Contact contact, int before, int after) {
+                           windows::Contact contact, int before, int after) {
         QTest::newRow(name) << form << button << contact << before << after;
     }
 
 private slots:
     void initTestCase() {
-        platform::installLook();
-        platform::setMessageHook([this](const QString& prompt, const QString& title, int style) {
+        app::prepareApplication();
+        widgets::setMessageHook([this](const QString& prompt, const QString& title, int style) {
             messages.push_back({prompt, title, style});
         });
         // Where the environment names a separator, the locale must really use it.
@@ -430,10 +430,10 @@ private slots:
     void contacts_data() {
         QTest::addColumn<Form>("form");
         QTest::addColumn<QString>("button");
-        QTest::addColumn<platform::Contact>("contact");
+        QTest::addColumn<windows::Contact>("contact");
         QTest::addColumn<int>("before");
         QTest::addColumn<int>("after");
-        using C = platform::Contact;
+        using C = windows::Contact;
         contactRow("circle designer", Form::Circle, "Command3", C::Credit, 0, 0);
         contactRow("circle mail", Form::Circle, "Command4", C::Email, 1, 0);
         contactRow("circle site", Form::Circle, "Command5", C::Website, 1, 1);
@@ -453,7 +453,7 @@ private slots:
     void contacts() {
         QFETCH(Form, form);
         QFETCH(QString, button);
-        QFETCH(platform::Contact, contact);
+        QFETCH(windows::Contact, contact);
         QFETCH(int, before);
         QFETCH(int, after);
         const Form all[] = {Form::Start,         Form::Square, Form::Rectangle, Form::Rhombus,
@@ -464,7 +464,7 @@ private slots:
 
         QWidget* window = open(form);
         const QString shown =
-            QString(before, u' ') + platform::contactText(contact) + QString(after, u' ');
+            QString(before, u' ') + windows::contactText(contact) + QString(after, u' ');
         click(window, button);
         QCOMPARE(greeting(window), shown);
         QCOMPARE(texts(window), with(was[form], "Label10", shown));
@@ -481,18 +481,18 @@ private slots:
         QWidget* square = open(Form::Square);
         click(square, "Command4");
         click(square, "Command6");
-        QCOMPARE(greeting(square), platform::contactText(platform::Contact::Credit) + u' ');
+        QCOMPARE(greeting(square), windows::contactText(windows::Contact::Credit) + u' ');
         QWidget* parallelogram = open(Form::Parallelogram);
         click(parallelogram, "Command6");
         click(parallelogram, "Command5");
         QCOMPARE(greeting(parallelogram),
-                 u"  "_qs + platform::contactText(platform::Contact::Email) + u' ');
+                 u"  "_qs + windows::contactText(windows::Contact::Email) + u' ');
     }
 
     // With their blanks, the contact texts fit each greeting label at the program's font.
     void contactsFit_data() {
         contacts_data();
-        using C = platform::Contact;
+        using C = windows::Contact;
         contactRow("start designer", Form::Start, "Command7", C::Credit, 0, 0);
         contactRow("start mail", Form::Start, "Command8", C::Email, 0, 0);
         contactRow("start site", Form::Start, "Command9", C::Website, 0, 0);

@@ -3,9 +3,9 @@
 
 // The start window's behaviour: its calculator, its menu, its credits buttons and its exit.
 
-#include "platform/contact.h"
-#include "platform/look.h"
-#include "platform/messagebox.h"
+#include "app/application.h"
+#include "widgets/messagebox.h"
+#include "windows/contact.h"
 #include "windows/start/startwindow.h"
 
 #include <QLabel>
@@ -17,7 +17,7 @@
 #include <memory>
 
 Q_DECLARE_METATYPE(StartWindow::Shape)
-Q_DECLARE_METATYPE(platform::Contact)
+Q_DECLARE_METATYPE(windows::Contact)
 
 namespace {
 
@@ -54,8 +54,8 @@ class TestStartWindow : public QObject {
 
 private slots:
     void initTestCase() {
-        platform::installLook();
-        platform::setMessageHook([this](const QString& prompt, const QString& title, int style) {
+        app::prepareApplication();
+        widgets::setMessageHook([this](const QString& prompt, const QString& title, int style) {
             messages.push_back({prompt, title, style});
         });
         // Where the environment names a separator, the locale must really use it.
@@ -265,21 +265,21 @@ private slots:
 
     void credits_data() {
         QTest::addColumn<QStringList>("buttons");
-        QTest::addColumn<platform::Contact>("shown");
-        QTest::newRow("designer") << QStringList{"Command7"} << platform::Contact::Credit;
-        QTest::newRow("mail") << QStringList{"Command8"} << platform::Contact::Email;
-        QTest::newRow("site") << QStringList{"Command9"} << platform::Contact::Website;
+        QTest::addColumn<windows::Contact>("shown");
+        QTest::newRow("designer") << QStringList{"Command7"} << windows::Contact::Credit;
+        QTest::newRow("mail") << QStringList{"Command8"} << windows::Contact::Email;
+        QTest::newRow("site") << QStringList{"Command9"} << windows::Contact::Website;
         QTest::newRow("each replaces the last")
-            << QStringList{"Command7", "Command8", "Command9"} << platform::Contact::Website;
+            << QStringList{"Command7", "Command8", "Command9"} << windows::Contact::Website;
         QTest::newRow("twice is once")
-            << QStringList{"Command8", "Command8"} << platform::Contact::Email;
+            << QStringList{"Command8", "Command8"} << windows::Contact::Email;
     }
     void credits() {
         QFETCH(QStringList, buttons);
-        QFETCH(platform::Contact, shown);
+        QFETCH(windows::Contact, shown);
         for (const QString& b : buttons)
             click(qPrintable(b));
-        QCOMPARE(greeting(), platform::contactText(shown));
+        QCOMPARE(greeting(), windows::contactText(shown));
         QVERIFY(messages.empty());
     }
 };

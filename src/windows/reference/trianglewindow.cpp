@@ -3,12 +3,12 @@
 
 #include "windows/reference/trianglewindow.h"
 
-#include "platform/look.h"
+#include "look/look.h"
 #include "ui_trianglewindow.h"
 
 TriangleWindow::TriangleWindow() : ui(std::make_unique<Ui::Form3>()) {
     ui->setupUi(this);
-    platform::prepareWindow(this, ui->Picture1);
+    look::prepareWindow(this, ui->Picture1);
 }
 
 TriangleWindow::~TriangleWindow() = default;

@@ -3,16 +3,16 @@
 
 #include "windows/shapes/circlewindow.h"
 
+#include "look/look.h"
 #include "numeric/arithmetic.h"
-#include "platform/click.h"
-#include "platform/contact.h"
-#include "platform/look.h"
 #include "ui_circlewindow.h"
 #include "windows/boxes.h"
+#include "windows/click.h"
+#include "windows/contact.h"
 
 #include <cmath>
 
-using platform::onClick;
+using windows::onClick;
 
 namespace {
 
@@ -23,16 +23,16 @@ constexpr double pi = 3.14;
 
 CircleWindow::CircleWindow() : ui(std::make_unique<Ui::Form2>()) {
     ui->setupUi(this);
-    platform::prepareWindow(this, ui->Command1);
+    look::prepareWindow(this, ui->Command1);
 
     onClick(ui->Command1, [this] { perimeter(); });
     onClick(ui->Command2, [this] { area(); });
 
     // On this window the designer button comes first.
-    using platform::Contact;
-    platform::bindContact(ui->Command3, ui->Label10, Contact::Credit, 0, 0);
-    platform::bindContact(ui->Command4, ui->Label10, Contact::Email, 1, 0);
-    platform::bindContact(ui->Command5, ui->Label10, Contact::Website, 1, 1);
+    using windows::Contact;
+    windows::bindContact(ui->Command3, ui->Label10, Contact::Credit, 0, 0);
+    windows::bindContact(ui->Command4, ui->Label10, Contact::Email, 1, 0);
+    windows::bindContact(ui->Command5, ui->Label10, Contact::Website, 1, 1);
 }
 
 CircleWindow::~CircleWindow() = default;

@@ -3,27 +3,27 @@
 
 #include "windows/shapes/rectanglewindow.h"
 
+#include "look/look.h"
 #include "numeric/arithmetic.h"
-#include "platform/click.h"
-#include "platform/contact.h"
-#include "platform/look.h"
 #include "ui_rectanglewindow.h"
 #include "windows/boxes.h"
+#include "windows/click.h"
+#include "windows/contact.h"
 
-using platform::onClick;
+using windows::onClick;
 
 RectangleWindow::RectangleWindow() : ui(std::make_unique<Ui::المستطيل>()) {
     ui->setupUi(this);
-    platform::prepareWindow(this, ui->Text1);
+    look::prepareWindow(this, ui->Text1);
 
     // Here the first button is the area, the second the perimeter.
     onClick(ui->Command1, [this] { area(); });
     onClick(ui->Command2, [this] { perimeter(); });
 
-    using platform::Contact;
-    platform::bindContact(ui->Command6, ui->Label10, Contact::Credit, 2, 1);
-    platform::bindContact(ui->Command5, ui->Label10, Contact::Email, 1, 0);
-    platform::bindContact(ui->Command4, ui->Label10, Contact::Website, 0, 1);
+    using windows::Contact;
+    windows::bindContact(ui->Command6, ui->Label10, Contact::Credit, 2, 1);
+    windows::bindContact(ui->Command5, ui->Label10, Contact::Email, 1, 0);
+    windows::bindContact(ui->Command4, ui->Label10, Contact::Website, 0, 1);
 }
 
 RectangleWindow::~RectangleWindow() = default;

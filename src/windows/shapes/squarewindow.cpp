@@ -3,26 +3,26 @@
 
 #include "windows/shapes/squarewindow.h"
 
+#include "look/look.h"
 #include "numeric/arithmetic.h"
-#include "platform/click.h"
-#include "platform/contact.h"
-#include "platform/look.h"
 #include "ui_squarewindow.h"
 #include "windows/boxes.h"
+#include "windows/click.h"
+#include "windows/contact.h"
 
-using platform::onClick;
+using windows::onClick;
 
 SquareWindow::SquareWindow() : ui(std::make_unique<Ui::المربع>()) {
     ui->setupUi(this);
-    platform::prepareWindow(this, ui->Text1);
+    look::prepareWindow(this, ui->Text1);
 
     onClick(ui->Command1, [this] { perimeter(); });
     onClick(ui->Command2, [this] { area(); });
 
-    using platform::Contact;
-    platform::bindContact(ui->Command6, ui->Label10, Contact::Credit, 0, 1);
-    platform::bindContact(ui->Command5, ui->Label10, Contact::Email, 1, 0);
-    platform::bindContact(ui->Command4, ui->Label10, Contact::Website, 1, 1);
+    using windows::Contact;
+    windows::bindContact(ui->Command6, ui->Label10, Contact::Credit, 0, 1);
+    windows::bindContact(ui->Command5, ui->Label10, Contact::Email, 1, 0);
+    windows::bindContact(ui->Command4, ui->Label10, Contact::Website, 1, 1);
 }
 
 SquareWindow::~SquareWindow() = default;

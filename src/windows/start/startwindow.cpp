@@ -3,20 +3,20 @@
 
 #include "windows/start/startwindow.h"
 
+#include "access/keyboard.h"
+#include "look/look.h"
 #include "numeric/arithmetic.h"
-#include "platform/click.h"
-#include "platform/contact.h"
-#include "platform/keyboard.h"
-#include "platform/look.h"
 #include "ui_startwindow.h"
 #include "windows/boxes.h"
+#include "windows/click.h"
+#include "windows/contact.h"
 
-using platform::onClick;
+using windows::onClick;
 
 StartWindow::StartWindow(Actions actions) : ui(std::make_unique<Ui::البداية>()) {
     ui->setupUi(this);
-    platform::prepareWindow(this, ui->Picture1);
-    platform::arrowKeysSelect({ui->Option1, ui->Option2, ui->Option3, ui->Option4});
+    look::prepareWindow(this, ui->Picture1);
+    accessibility::arrowKeysSelect({ui->Option1, ui->Option2, ui->Option3, ui->Option4});
 
     const std::pair<QPushButton*, Shape> menu[] = {
         {ui->Command1, Shape::Square},  {ui->Command2, Shape::Rectangle},
@@ -26,10 +26,10 @@ StartWindow::StartWindow(Actions actions) : ui(std::make_unique<Ui::البداي
     for (const auto& [button, shape] : menu)
         onClick(button, [open = actions.openShape, shape] { open(shape); });
 
-    using platform::Contact;
-    platform::bindContact(ui->Command7, ui->Label4, Contact::Credit, 0, 0);
-    platform::bindContact(ui->Command8, ui->Label4, Contact::Email, 0, 0);
-    platform::bindContact(ui->Command9, ui->Label4, Contact::Website, 0, 0);
+    using windows::Contact;
+    windows::bindContact(ui->Command7, ui->Label4, Contact::Credit, 0, 0);
+    windows::bindContact(ui->Command8, ui->Label4, Contact::Email, 0, 0);
+    windows::bindContact(ui->Command9, ui->Label4, Contact::Website, 0, 0);
 
     onClick(ui->Command10, std::move(actions.exit));
     onClick(ui->Command11, [this] { compute(); });

@@ -7,10 +7,10 @@
 
 class QWidget;
 
-namespace platform {
+namespace accessibility {
 
 // Has a screen reader speak the text that has just been written into the control, without
 // moving the focus; every call is spoken, the same text twice in a row as well.
 void announce(QWidget* control, const QString& text);
 
-} // namespace platform
+} // namespace accessibility

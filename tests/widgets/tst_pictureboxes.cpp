@@ -7,7 +7,7 @@
 // frame; and every window carries the common icon.
 
 #include "app/application.h"
-#include "platform/picturebox.h"
+#include "widgets/picturebox.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -75,7 +75,7 @@ private slots:
         label->clearFocus(); // the focus frame has a test of its own
         const int r = pictureRatio();
         const QImage original(u":/assets/"_qs + picture);
-        const QImage expected(platform::picturePath(u":/assets/"_qs + picture, r));
+        const QImage expected(widgets::picturePath(picture, r));
         QVERIFY(!expected.isNull());
         // The larger drawing itself, not the 1x one enlarged.
         QCOMPARE(expected.size(), original.size() * r);
@@ -177,7 +177,7 @@ private slots:
     void ratioRoundsUp() {
         QFETCH(qreal, ratio);
         QFETCH(int, scale);
-        QCOMPARE(platform::pictureScale(ratio), scale);
+        QCOMPARE(widgets::pictureScale(ratio), scale);
     }
 
     void everyWindowHasTheIcon_data() {

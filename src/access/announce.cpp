@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/announce.h"
+#include "access/announce.h"
 
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QWidget>
 
-namespace platform {
+namespace accessibility {
 namespace {
 
 // Orca (43) drops name and text changes of labels and of controls without the focus, but
@@ -66,6 +66,6 @@ void announce(QWidget* control, const QString& text) {
     QAccessible::updateAccessibility(&shown);
 }
 
-} // namespace platform
+} // namespace accessibility
 
 #include "announce.moc"

@@ -6,8 +6,8 @@
 // into their top line.
 
 #include "app/application.h"
-#include "platform/framestyle.h"
-#include "platform/look.h"
+#include "look/framestyle.h"
+#include "look/look.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -193,7 +193,7 @@ private slots:
         } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
             const QRect label = captionBox(frame);
             QVERIFY(metrics.horizontalAdvance(frame->title()) < label.width());
-            QVERIFY(label.right() + platform::FrameStyle::captionGap < frame->width() - 2);
+            QVERIFY(label.right() + look::FrameStyle::captionGap < frame->width() - 2);
         }
     }
 
@@ -232,8 +232,8 @@ private slots:
         const auto etched = [&](int x) {
             return covered(x) || (at(x, lineRow) == dark && at(x, lineRow + 1) == light);
         };
-        const int gapLeft = label.left() - platform::FrameStyle::captionGap;
-        const int gapRight = label.right() + platform::FrameStyle::captionGap;
+        const int gapLeft = label.left() - look::FrameStyle::captionGap;
+        const int gapRight = label.right() + look::FrameStyle::captionGap;
         for (int x = 2; x < gapLeft; ++x)
             QVERIFY2(etched(x), qPrintable(QStringLiteral("no line at x %1").arg(x)));
         for (int x = gapRight + 1; x < frame->width() - 2; ++x)
@@ -257,7 +257,7 @@ private slots:
         QWidget* start = windows.front();
         auto* frame = start->findChild<QGroupBox*>(u"Frame2"_qs);
         QVERIFY(frame);
-        QProxyStyle outer(new platform::FrameStyle(QStyleFactory::create(u"Fusion"_qs)));
+        QProxyStyle outer(new look::FrameStyle(QStyleFactory::create(u"Fusion"_qs)));
         QGroupBox copy(frame->title());
         copy.setStyle(&outer);
         copy.setAutoFillBackground(true);

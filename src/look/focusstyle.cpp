@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/focusstyle.h"
+#include "look/focusstyle.h"
 
 #include <QPainter>
 #include <QStyleOption>
 
-namespace platform {
+namespace look {
 namespace {
 
 void drawMark(const QStyleOption* option, QPainter* painter, int inset) {
@@ -58,4 +58,4 @@ void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opt
         drawMark(option, painter, 1);
 }
 
-} // namespace platform
+} // namespace look

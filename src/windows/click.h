@@ -6,7 +6,7 @@
 #include <QAbstractButton>
 #include <functional>
 
-namespace platform {
+namespace windows {
 
 // Runs one handler of the program. A run-time error shows the error message, titled with the
 // application title, and abandons the handler: whatever it had not yet written stays as it was,
@@ -20,4 +20,4 @@ template <class Handler> void onClick(QAbstractButton* button, Handler handler) 
                      [h = std::function<void()>(std::move(handler))] { runHandler(h); });
 }
 
-} // namespace platform
+} // namespace windows

@@ -5,7 +5,7 @@
 
 #include <QProxyStyle>
 
-namespace platform {
+namespace look {
 
 // Draws a plainly visible focus mark, a 2-pixel frame in the text colour, inside push buttons,
 // option buttons and text boxes that have the focus, on top of whatever the base style draws.
@@ -23,4 +23,4 @@ public:
     static constexpr int markWidth = 2;
 };
 
-} // namespace platform
+} // namespace look

@@ -6,7 +6,7 @@
 class QIcon;
 class QWidget;
 
-namespace platform {
+namespace look {
 
 // The program's look, the same on every desktop: the embedded fonts (Noto Sans for Latin and
 // signs, Noto Sans Arabic UI for Arabic) at 10 pixels, the Fusion style with the program's
@@ -17,11 +17,10 @@ void installLook();
 
 // Finishes a window built from its form: the window, its frames, labels and picture boxes that
 // set no background colour of their own are filled with the button-face colour, like the
-// standard controls they stand for; its picture boxes show the drawing made for the screen's
-// pixel ratio and a focus frame; and the focus starts at the window's first tab stop.
+// standard controls they stand for; and the focus starts at the window's first tab stop.
 void prepareWindow(QWidget* window, QWidget* firstTabStop);
 
 // The icon of the program's windows and message boxes.
 const QIcon& programIcon();
 
-} // namespace platform
+} // namespace look

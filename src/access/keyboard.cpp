@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/keyboard.h"
+#include "access/keyboard.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
-namespace platform {
+namespace accessibility {
 namespace {
 
 bool isEnter(const QKeyEvent* key) {
@@ -100,4 +100,4 @@ void arrowKeysSelect(const QList<QRadioButton*>& options) {
         option->installEventFilter(filter);
 }
 
-} // namespace platform
+} // namespace accessibility

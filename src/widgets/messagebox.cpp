@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/messagebox.h"
+#include "widgets/messagebox.h"
 
-#include "platform/look.h"
+#include "look/look.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -12,7 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-namespace platform {
+namespace widgets {
 namespace {
 
 // The title bar shows the window icon, the title and the close button in the window
@@ -45,7 +45,7 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& prompt, const QString
     box->setTextFormat(Qt::PlainText);
     box->setText(prompt);
     box->setIcon(QMessageBox::NoIcon);
-    box->setWindowIcon(programIcon());
+    box->setWindowIcon(look::programIcon());
     QPushButton* ok = box->addButton(QStringLiteral("موافق"), QMessageBox::AcceptRole);
     box->setDefaultButton(ok);
     box->setEscapeButton(ok);
@@ -74,4 +74,4 @@ MessageHook setMessageHook(MessageHook hook) {
     return std::exchange(currentHook(), std::move(hook));
 }
 
-} // namespace platform
+} // namespace widgets

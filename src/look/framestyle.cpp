@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/framestyle.h"
+#include "look/framestyle.h"
 
 #include <QPainter>
 #include <QStyleOptionGroupBox>
 #include <qdrawutil.h>
 
-namespace platform {
+namespace look {
 namespace {
 
 // Check-box frames are the base style's: the program has none.
@@ -83,4 +83,4 @@ void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
     painter->restore();
 }
 
-} // namespace platform
+} // namespace look

@@ -7,7 +7,7 @@
 
 class QRadioButton;
 
-namespace platform {
+namespace accessibility {
 
 // Enter and keypad Enter on a focused push button click it, exactly as Space does, in every
 // window of the program; buttons stay neither default nor auto-default. Installed once on the
@@ -19,4 +19,4 @@ void installEnterClicks();
 // previous one; at either end the focused option is selected and focus stays.
 void arrowKeysSelect(const QList<QRadioButton*>& options);
 
-} // namespace platform
+} // namespace accessibility

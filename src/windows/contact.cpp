@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/contact.h"
+#include "windows/contact.h"
 
-#include "platform/announce.h"
-#include "platform/click.h"
+#include "access/announce.h"
+#include "windows/click.h"
 
 #include <QLabel>
 
-namespace platform {
+namespace windows {
 
 QString contactText(Contact contact) {
     switch (contact) {
@@ -26,10 +26,10 @@ void bindContact(QAbstractButton* button, QLabel* greeting, Contact contact, int
                  int blanksAfter) {
     const QString caption =
         QString(blanksBefore, u' ') + contactText(contact) + QString(blanksAfter, u' ');
-    platform::onClick(button, [greeting, caption] {
+    windows::onClick(button, [greeting, caption] {
         greeting->setText(caption);
-        announce(greeting, caption.trimmed());
+        accessibility::announce(greeting, caption.trimmed());
     });
 }
 
-} // namespace platform
+} // namespace windows

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace platform {
+namespace numeric {
 
 // A run-time error of the program: the number a user can quote and its Arabic description.
 // Thrown by the arithmetic, caught only by the click binding (click.h).
@@ -22,4 +22,4 @@ struct RuntimeError {
     static RuntimeError internal() { return {51, QStringLiteral("خطأ داخلي")}; }
 };
 
-} // namespace platform
+} // namespace numeric

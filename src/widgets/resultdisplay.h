@@ -9,12 +9,7 @@
 class QLabel;
 class QLineEdit;
 
-namespace platform {
-
-// The decimal separator of the user's numeric setting (LC_NUMERIC), as the C library gives it:
-// "," under fr_FR and de_DE, "." under C and the Arabic locales. A separator that is not one
-// character, or a locale that is not installed, gives ".". Read once, on first use.
-QChar decimalSeparator();
+namespace widgets {
 
 // Writes a result into its box or label: the control's text becomes the whole result, shown on
 // one line from its first character. Where it is wider than the control at the window's font it
@@ -27,4 +22,4 @@ void showResult(QLabel* label, const QString& text);
 // so a text that fits nowhere stays at this size, shown from its start.
 inline constexpr int smallestResultPixelSize = 5;
 
-} // namespace platform
+} // namespace widgets

@@ -1,13 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/look.h"
+#include "look/look.h"
 
-#include "platform/focusstyle.h"
-#include "platform/framestyle.h"
-#include "platform/keyboard.h"
-#include "platform/picturebox.h"
-#include "platform/toolkittexts.h"
+#include "look/focusstyle.h"
+#include "look/framestyle.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -25,7 +22,7 @@ static void initResources() {
     Q_INIT_RESOURCE(assets);
 }
 
-namespace platform {
+namespace look {
 namespace {
 
 // The layouts were made for a font of about 8 points (10.7 pixels at 96 dots per inch): at 10
@@ -88,15 +85,12 @@ void installLook() {
     font.setWeight(QFont::Normal);
     font.setHintingPreference(QFont::PreferVerticalHinting);
     QApplication::setFont(font);
-    installToolkitTexts();
-    installEnterClicks();
 }
 
 void prepareWindow(QWidget* window, QWidget* firstTabStop) {
     const QColor face = QApplication::palette().color(QPalette::Button);
     fillWithButtonFace(window, face);
     window->setWindowIcon(windowIcon());
-    preparePictureBoxes(window);
     for (QWidget* child : window->findChildren<QWidget*>()) {
         if (qobject_cast<QGroupBox*>(child) || qobject_cast<QLabel*>(child))
             fillWithButtonFace(child, face);
@@ -109,4 +103,4 @@ const QIcon& programIcon() {
     return windowIcon();
 }
 
-} // namespace platform
+} // namespace look

@@ -9,7 +9,7 @@
 
 class QMessageBox;
 
-namespace platform {
+namespace widgets {
 
 // Message-box styles the program passes: modal to the program, or on top of every window.
 enum MessageStyle : int { ApplicationModal = 0, SystemModal = 4096 };
@@ -28,4 +28,4 @@ MessageHook setMessageHook(MessageHook hook);
 // The box showMessage shows, built but not shown.
 std::unique_ptr<QMessageBox> makeMessageBox(const QString& prompt, const QString& title, int style);
 
-} // namespace platform
+} // namespace widgets

@@ -1,39 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/result.h"
-
-#include "platform/announce.h"
+#include "widgets/resultdisplay.h"
 
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <clocale>
 #include <cmath>
-#include <langinfo.h>
-#include <locale.h>
 
-namespace platform {
+namespace widgets {
 namespace {
-
-QChar readDecimalSeparator() {
-    // A locale object of its own, made from the environment: the answer does not depend on what
-    // the process's global locale was set to, or by whom (Qt sets it; a plug-in might reset it).
-    const locale_t numeric = newlocale(LC_NUMERIC_MASK, "", locale_t(nullptr));
-    if (numeric == locale_t(nullptr))
-        return u'.'; // not installed, or a name the C library does not know
-    const QString radix = QString::fromUtf8(nl_langinfo_l(RADIXCHAR, numeric));
-    freelocale(numeric);
-    if (radix.size() != 1)
-        return u'.';
-    const QChar c = radix.front();
-    // A digit, letter, sign or blank would be read as part of the number, not as its point.
-    if (c.isLetterOrNumber() || c.isSpace() || c == u'+' || c == u'-' || c.isSurrogate())
-        return u'.';
-    return c;
-}
 
 // What a control was before its first result: its font and whether the form gave it one, so
 // that a result that fits, or a user's edit, gives it back exactly.
@@ -130,17 +108,7 @@ int labelRoom(const QLabel* label) {
     return room;
 }
 
-// A screen reader hears what the new text is as well as the text, also when it is unchanged.
-void announceResult(QWidget* control, const QString& text) {
-    announce(control, QStringLiteral("النتيجة %1").arg(text));
-}
-
 } // namespace
-
-QChar decimalSeparator() {
-    static const QChar separator = readDecimalSeparator();
-    return separator;
-}
 
 void showResult(QLineEdit* box, const QString& text) {
     if (!box->property(ownFontProperty).isValid()) {
@@ -156,7 +124,6 @@ void showResult(QLineEdit* box, const QString& text) {
     // setText leaves the cursor at the end, which would scroll the sign and first digits away
     // if the text ever were wider than the box.
     box->setCursorPosition(0);
-    announceResult(box, text);
 }
 
 void showResult(QLabel* label, const QString& text) {
@@ -164,7 +131,6 @@ void showResult(QLabel* label, const QString& text) {
     label->setWordWrap(false);
     fit(label, text, labelRoom(label), 0);
     label->setText(text);
-    announceResult(label, text);
 }
 
-} // namespace platform
+} // namespace widgets

@@ -8,7 +8,7 @@
 class QAbstractButton;
 class QLabel;
 
-namespace platform {
+namespace windows {
 
 // The maker's credit line, e-mail address and web-site address.
 enum class Contact { Credit, Email, Website };
@@ -19,4 +19,4 @@ QString contactText(Contact contact);
 void bindContact(QAbstractButton* button, QLabel* greeting, Contact contact, int blanksBefore,
                  int blanksAfter);
 
-} // namespace platform
+} // namespace windows

@@ -5,8 +5,8 @@
 // that takes focus shows it, the arrow keys choose the operation, and Qt speaks Arabic.
 
 #include "../windows/layout.h"
-#include "platform/look.h"
-#include "platform/messagebox.h"
+#include "app/application.h"
+#include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -49,8 +49,8 @@ class TestKeyboard : public QObject {
 
 private slots:
     void initTestCase() {
-        platform::installLook();
-        platform::setMessageHook(
+        app::prepareApplication();
+        widgets::setMessageHook(
             [this](const QString& prompt, const QString&, int) { messages << prompt; });
     }
     void init() { messages.clear(); }

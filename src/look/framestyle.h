@@ -5,7 +5,7 @@
 
 #include <QProxyStyle>
 
-namespace platform {
+namespace look {
 
 // Frames drawn as the program's windows were designed: an etched border whose top line runs
 // through the middle of the caption, broken under it; and option buttons whose circle fits
@@ -34,4 +34,4 @@ public:
                             QPainter* painter, const QWidget* widget) const override;
 };
 
-} // namespace platform
+} // namespace look
