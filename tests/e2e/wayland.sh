@@ -12,6 +12,8 @@ compositor=$1 program=$2 out=$3
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
+# The session module is imported from the source tree, which is left as it is.
+export PYTHONDONTWRITEBYTECODE=1
 unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET SWAYSOCK QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
 
 rm -rf "$out"
