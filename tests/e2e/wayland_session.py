@@ -348,8 +348,11 @@ class Run:
         return w
 
     def box(self, title, text, shot):
-        """A message box: shown by the compositor, its text read, a screenshot, dismissed."""
+        """A message box: shown by the compositor, its text read, a screenshot taken."""
         w = self.shown(title)
+        if w.get("floating") is False:
+            # A tiling desktop tiles a box that it takes for a main window.
+            self.note(f"{self.desk.name} tiles the box {title!r} instead of floating it")
         box = self.s.window(title, pyatspi.ROLE_ALERT)
         wait_for(f"the text {text!r} in the box {title!r}",
                  lambda: session.find_all(box, pyatspi.ROLE_LABEL, text))
