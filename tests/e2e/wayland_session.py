@@ -113,7 +113,7 @@ class Sway:
             if node.get("pid") == pid:
                 found.append(dict(title=node["name"], app_id=node.get("app_id"),
                                   floating=floating, focused=node["focused"],
-                                  size=(node["rect"]["width"], node["rect"]["height"])))
+                                  frame=[node["rect"][k] for k in ("x", "y", "width", "height")]))
             for child in node.get("nodes", []):
                 walk(child, floating)
             for child in node.get("floating_nodes", []):
@@ -168,7 +168,7 @@ class KWin:
             return os.path.exists(socket) and self.owned("org.kde.KWin")
         wait_for("KWin's socket and bus name", ready, timeout=30)
         os.environ["WAYLAND_DISPLAY"] = self.SOCKET
-        self.listings = 0
+        self.scripts = 0
 
     def call(self, dest, path, interface, method, args, reply, fds=None):
         result = self.bus.call_with_unix_fd_list_sync(
@@ -180,39 +180,56 @@ class KWin:
         return self.call("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
                          "NameHasOwner", GLib.Variant("(s)", (name,)), "(b)")[0]
 
-    def windows(self, pid):
-        # A script run inside KWin prints what KWin knows of each window to KWin's log.
-        self.listings += 1
-        mark = f"KOZMAT-WINDOWS-{self.listings} "
-        script = os.path.join(self.out, "windows.js")
-        with open(script, "w") as f:
-            f.write("print(%s + JSON.stringify(workspace.clientList().map(w => ({\n"
-                    "  pid: w.pid, title: w.caption, resourceClass: String(w.resourceClass),\n"
-                    "  app_id: w.desktopFileName, transient: w.transient,\n"
-                    "  parent: w.transientFor ? w.transientFor.caption : null,\n"
-                    "  modal: w.modal, active: w.active,\n"
-                    "  size: [w.frameGeometry.width, w.frameGeometry.height]}))));\n"
-                    % json.dumps(mark))
-        plugin = f"kozmat-windows-{self.listings}"
+    def script(self, body):
+        """Runs JavaScript inside KWin; what the script gives to say() comes back."""
+        self.scripts += 1
+        mark = f"KOZMAT-SCRIPT-{self.scripts} "
+        path = os.path.join(self.out, f"script-{self.scripts}.js")
+        with open(path, "w") as f:
+            # KWin's print() writes to its log, where the mark finds the line.
+            f.write(f"function say(value) {{ print({json.dumps(mark)} + JSON.stringify(value)); }}\n"
+                    f"{body}\n")
+        plugin = f"kozmat-script-{self.scripts}"
         scripting = ("org.kde.KWin", "/Scripting", "org.kde.kwin.Scripting")
-        number = self.call(*scripting, "loadScript", GLib.Variant("(ss)", (script, plugin)),
+        number = self.call(*scripting, "loadScript", GLib.Variant("(ss)", (path, plugin)),
                            "(i)")[0]
         if number < 0:
-            raise Failure("KWin did not load the window-listing script")
+            raise Failure(f"KWin did not load {path}")
         try:
             self.call("org.kde.KWin", f"/{number}", "org.kde.kwin.Script", "run",
                       GLib.Variant("()", ()), "()")
 
-            def printed():
+            def said():
                 with open(self.log_path, encoding="utf-8", errors="replace") as log:
                     for line in log:
                         if mark in line:
                             return line.split(mark, 1)[1]
                 return None
-            listed = json.loads(wait_for("KWin's list of windows", printed))
+            return json.loads(wait_for(f"KWin to run {path}", said))
         finally:
             self.call(*scripting, "unloadScript", GLib.Variant("(s)", (plugin,)), "(b)")
-        return [w for w in listed if w["pid"] == pid]
+
+    def windows(self, pid):
+        return self.script(
+            f"say(workspace.clientList().filter(w => w.pid == {int(pid)}).map(w => ({{\n"
+            "  title: w.caption, resourceClass: String(w.resourceClass),\n"
+            "  app_id: w.desktopFileName, transient: w.transient,\n"
+            "  parent: w.transientFor ? w.transientFor.caption : null,\n"
+            "  modal: w.modal, active: w.active,\n"
+            "  frame: [w.frameGeometry.x, w.frameGeometry.y, w.frameGeometry.width,\n"
+            "          w.frameGeometry.height]})));")
+
+    def move(self, pid, title, x, y):
+        """Moves a window, as a user drags it aside."""
+        moved = self.script(
+            f"say(workspace.clientList().filter(w => w.pid == {int(pid)} && "
+            f"w.caption == {json.dumps(title)}).map(w => {{\n"
+            f"  const g = w.frameGeometry;\n"
+            f"  w.frameGeometry = {{x: {int(x)}, y: {int(y)}, width: g.width, height: g.height}};\n"
+            f"  return [w.frameGeometry.x, w.frameGeometry.y];\n"
+            f"}}));")
+        if moved != [[x, y]]:
+            raise Failure(f"KWin did not move the window {title!r} to {x}, {y}: {moved}")
 
     def capture(self):
         # KWin writes the raw image into a pipe, and may fill it before it answers.
@@ -379,6 +396,16 @@ class Run:
                                  f"{str(w['transient']).lower()}, for {w['parent']!r}, "
                                  f"not for {parent!r}")
 
+    def check_over(self, title, w, parent):
+        """The box's middle lies on the window PARENT."""
+        x, y, width, height = w["frame"]
+        middle = (x + width // 2, y + height // 2)
+        frames = [o["frame"] for o in self.desk.windows(self.s.proc.pid) if o["title"] == parent]
+        px, py, pwidth, pheight = frames[0]
+        if not (px <= middle[0] < px + pwidth and py <= middle[1] < py + pheight):
+            self.note(f"the box {title!r} (its middle at {middle}) is not over {parent!r} "
+                      f"(at {px}, {py}, {pwidth}×{pheight})")
+
     def session(self):
         s, driver = self.s, self.driver
         w, box = self.box(*WELCOME, "1-welcome.png")
@@ -396,10 +423,15 @@ class Run:
         wait_for("the result 3.5 of 7 ÷ 2", lambda: calc.result.name == "3.5")
         self.desk.screenshot(START, os.path.join(s.out, "2-start.png"))
 
+        if hasattr(self.desk, "move"):
+            # Dragged aside, as a user may: a box placed without regard to its window would
+            # come up in the middle of the screen, beside the start window.
+            self.desk.move(s.proc.pid, START, 0, 0)
         driver.type_into(start, calc.second, "0")
         driver.press(start, calc.compute)
         w, box = self.box(*ERROR, "3-error-over-start.png")
         self.check_parent(ERROR[0], w, START)
+        self.check_over(ERROR[0], w, START)
         self.close_box(ERROR[0], box)
         held = (text_of(calc.first), text_of(calc.second), calc.result.name)
         if held != ("7", "0", "3.5"):
