@@ -389,12 +389,11 @@ class Run:
                 else "no xdg_toplevel.set_parent")
         print(f"protocol: the box {title!r} has {said}")
         if not made or made[-1] != parent:
-            self.note(f"the box {title!r} is not the child of {parent!r} on the "
-                                 f"Wayland protocol: the program sent {said}")
+            self.note(f"the box {title!r} is not the child of {parent!r} on the Wayland "
+                      f"protocol: the program sent {said}")
         if "transient" in w and (not w["transient"] or w["parent"] != parent):
             self.note(f"{self.desk.name} has the box {title!r} transient="
-                                 f"{str(w['transient']).lower()}, for {w['parent']!r}, "
-                                 f"not for {parent!r}")
+                      f"{str(w['transient']).lower()}, for {w['parent']!r}, not for {parent!r}")
 
     def check_over(self, title, w, parent):
         """The box's middle lies on the window PARENT."""
