@@ -57,7 +57,7 @@ void Application::start() {
 
 void Application::exit() {
     widgets::showMessage(QStringLiteral("مع السلامة"), QStringLiteral("توديع"),
-                         widgets::ApplicationModal);
+                         widgets::ApplicationModal, windows_.window(WindowId::Start));
     platform::endProgram();
 }
 
