@@ -8,30 +8,13 @@
 #include "platform/program.h"
 #include "platform/toolkittexts.h"
 #include "widgets/messagebox.h"
-#include "windows/reference/trianglewindow.h"
-#include "windows/shapes/circlewindow.h"
-#include "windows/shapes/parallelogramwindow.h"
-#include "windows/shapes/rectanglewindow.h"
-#include "windows/shapes/rhombuswindow.h"
-#include "windows/shapes/squarewindow.h"
-#include "windows/start/startwindow.h"
+#include "windows/create.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <QWindow>
 
 namespace app {
-namespace {
-
-WindowId windowOf(StartWindow::Shape shape) {
-    // In the order of StartWindow::Shape.
-    constexpr WindowId shapeWindows[] = {WindowId::Square,  WindowId::Rectangle,
-                                         WindowId::Rhombus, WindowId::Parallelogram,
-                                         WindowId::Circle,  WindowId::Triangle};
-    return shapeWindows[static_cast<std::size_t>(shape)];
-}
-
-} // namespace
 
 void prepareApplication() {
     look::installLook();
@@ -41,18 +24,12 @@ void prepareApplication() {
 
 Application::Application() {
     prepareApplication();
-    windows_.add(WindowId::Start, [this] {
-        return new StartWindow({
-            .openShape = [this](StartWindow::Shape shape) { windows_.show(windowOf(shape)); },
-            .exit = [this] { exit(); },
-        });
-    });
-    windows_.add(WindowId::Square, [] { return new SquareWindow; });
-    windows_.add(WindowId::Rectangle, [] { return new RectangleWindow; });
-    windows_.add(WindowId::Rhombus, [] { return new RhombusWindow; });
-    windows_.add(WindowId::Parallelogram, [] { return new ParallelogramWindow; });
-    windows_.add(WindowId::Circle, [] { return new CircleWindow; });
-    windows_.add(WindowId::Triangle, [] { return new TriangleWindow; });
+    const StartWindow::Actions actions{
+        .openShape = [this](WindowId id) { windows_.show(id); },
+        .exit = [this] { exit(); },
+    };
+    for (WindowId id : allWindowIds)
+        windows_.add(id, [id, actions] { return windows::createWindow(id, actions); });
 }
 
 void Application::start() {
@@ -80,7 +57,7 @@ void Application::start() {
 
 void Application::exit() {
     widgets::showMessage(QStringLiteral("مع السلامة"), QStringLiteral("توديع"),
-                         widgets::ApplicationModal);
+                         widgets::ApplicationModal, windows_.window(WindowId::Start));
     platform::endProgram();
 }
 

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "windows/catalogue.h"
+
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -11,11 +13,8 @@
 
 namespace app {
 
-enum class WindowId { Start, Square, Rectangle, Rhombus, Parallelogram, Circle, Triangle };
-inline constexpr WindowId allWindowIds[] = {
-    WindowId::Start,         WindowId::Square, WindowId::Rectangle, WindowId::Rhombus,
-    WindowId::Parallelogram, WindowId::Circle, WindowId::Triangle,
-};
+using windows::allWindowIds;
+using windows::WindowId;
 
 // One slot per window of the program. A window shows its initial contents the first time it is
 // shown and again after the user has closed it with its close box; an open window is only

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace widgets {
@@ -26,9 +27,11 @@ int titleBarWidth(const QString& title) {
     return QFontMetrics(font).horizontalAdvance(title) + iconAndButtons;
 }
 
-void showMessageBox(const QString& prompt, const QString& title, int style) {
-    const std::unique_ptr<QMessageBox> box = makeMessageBox(prompt, title, style);
+void showMessageBox(const QString& prompt, const QString& title, int style, QWidget* owner) {
+    // The owner deletes its children: should it go while the box is open, so does the box.
+    const QPointer<QMessageBox> box = makeMessageBox(prompt, title, style, owner).release();
     box->exec();
+    delete box;
 }
 
 MessageHook& currentHook() {
@@ -38,9 +41,9 @@ MessageHook& currentHook() {
 
 } // namespace
 
-std::unique_ptr<QMessageBox> makeMessageBox(const QString& prompt, const QString& title,
-                                            int style) {
-    auto box = std::make_unique<QMessageBox>();
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& prompt, const QString& title, int style,
+                                            QWidget* owner) {
+    auto box = std::make_unique<QMessageBox>(owner);
     box->setWindowTitle(title);
     box->setTextFormat(Qt::PlainText);
     box->setText(prompt);
@@ -63,11 +66,11 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& prompt, const QString
     return box;
 }
 
-void showMessage(const QString& prompt, const QString& title, int style) {
+void showMessage(const QString& prompt, const QString& title, int style, QWidget* owner) {
     if (const MessageHook& hook = currentHook())
         hook(prompt, title, style);
     else
-        showMessageBox(prompt, title, style);
+        showMessageBox(prompt, title, style, owner);
 }
 
 MessageHook setMessageHook(MessageHook hook) {

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QMessageBox;
+class QWidget;
 
 namespace widgets {
 
@@ -16,8 +17,9 @@ enum MessageStyle : int { ApplicationModal = 0, SystemModal = 4096 };
 
 // Shows a message box with one "موافق" button, the program's window icon and no picture in
 // the box, and waits until it is dismissed (by the button, Enter, Escape or the close box;
-// which one does not matter).
-void showMessage(const QString& prompt, const QString& title, int style);
+// which one does not matter). The box belongs to `owner`, when given: it is transient for that
+// window, so the desktop shows it over it.
+void showMessage(const QString& prompt, const QString& title, int style, QWidget* owner = nullptr);
 
 // Everything the program shows as a message goes through one replaceable function, so that
 // tests can record messages instead of blocking in a modal loop. An empty hook restores the
@@ -26,6 +28,7 @@ using MessageHook = std::function<void(const QString& prompt, const QString& tit
 MessageHook setMessageHook(MessageHook hook);
 
 // The box showMessage shows, built but not shown.
-std::unique_ptr<QMessageBox> makeMessageBox(const QString& prompt, const QString& title, int style);
+std::unique_ptr<QMessageBox> makeMessageBox(const QString& prompt, const QString& title, int style,
+                                            QWidget* owner = nullptr);
 
 } // namespace widgets

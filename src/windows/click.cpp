@@ -12,21 +12,22 @@
 namespace windows {
 namespace {
 
-void showError(const numeric::RuntimeError& error) {
-    widgets::showMessage(error.message(), platform::applicationTitle(), widgets::ApplicationModal);
+void showError(const numeric::RuntimeError& error, QWidget* owner) {
+    widgets::showMessage(error.message(), platform::applicationTitle(), widgets::ApplicationModal,
+                         owner);
 }
 
 } // namespace
 
-void runHandler(const std::function<void()>& handler) {
+void runHandler(const std::function<void()>& handler, QWidget* owner) {
     try {
         handler();
     } catch (const numeric::RuntimeError& error) {
-        showError(error);
+        showError(error, owner);
     } catch (const std::bad_alloc&) {
-        showError(numeric::RuntimeError::outOfMemory());
+        showError(numeric::RuntimeError::outOfMemory(), owner);
     } catch (...) {
-        showError(numeric::RuntimeError::internal());
+        showError(numeric::RuntimeError::internal(), owner);
     }
 }
 

@@ -57,7 +57,7 @@ Window startWindow() {
              7200, 2175, 255, 25, 0xC0C0FF, Align::Centre},
         },
         [] {
-            return new StartWindow({[](StartWindow::Shape) {}, [] {}});
+            return new StartWindow({[](windows::WindowId) {}, [] {}});
         },
     };
 }

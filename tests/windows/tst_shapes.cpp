@@ -43,7 +43,7 @@ std::unique_ptr<QWidget> build(Form form) {
     switch (form) {
     case Form::Start:
         return std::make_unique<StartWindow>(
-            StartWindow::Actions{[](StartWindow::Shape) {}, [] {}});
+            StartWindow::Actions{[](windows::WindowId) {}, [] {}});
     case Form::Square:
         return std::make_unique<SquareWindow>();
     case Form::Rectangle:

@@ -16,7 +16,7 @@
 #include <QTest>
 #include <memory>
 
-Q_DECLARE_METATYPE(StartWindow::Shape)
+Q_DECLARE_METATYPE(windows::WindowId)
 Q_DECLARE_METATYPE(windows::Contact)
 
 namespace {
@@ -37,7 +37,7 @@ class TestStartWindow : public QObject {
     Q_OBJECT
 
     std::unique_ptr<StartWindow> window;
-    std::vector<StartWindow::Shape> opened;
+    std::vector<windows::WindowId> opened;
     int exits = 0;
     std::vector<Message> messages;
 
@@ -67,7 +67,7 @@ private slots:
         messages.clear();
         exits = 0;
         window = std::make_unique<StartWindow>(StartWindow::Actions{
-            [this](StartWindow::Shape s) { opened.push_back(s); }, [this] { ++exits; }});
+            [this](windows::WindowId s) { opened.push_back(s); }, [this] { ++exits; }});
         window->show();
     }
     void cleanup() { window.reset(); }
@@ -239,17 +239,17 @@ private slots:
 
     void menuOpensEachShape_data() {
         QTest::addColumn<QString>("button");
-        QTest::addColumn<StartWindow::Shape>("shape");
-        QTest::newRow("square") << "Command1" << StartWindow::Shape::Square;
-        QTest::newRow("rectangle") << "Command2" << StartWindow::Shape::Rectangle;
-        QTest::newRow("rhombus") << "Command3" << StartWindow::Shape::Rhombus;
-        QTest::newRow("parallelogram") << "Command4" << StartWindow::Shape::Parallelogram;
-        QTest::newRow("circle") << "Command5" << StartWindow::Shape::Circle;
-        QTest::newRow("triangle") << "Command6" << StartWindow::Shape::Triangle;
+        QTest::addColumn<windows::WindowId>("shape");
+        QTest::newRow("square") << "Command1" << windows::WindowId::Square;
+        QTest::newRow("rectangle") << "Command2" << windows::WindowId::Rectangle;
+        QTest::newRow("rhombus") << "Command3" << windows::WindowId::Rhombus;
+        QTest::newRow("parallelogram") << "Command4" << windows::WindowId::Parallelogram;
+        QTest::newRow("circle") << "Command5" << windows::WindowId::Circle;
+        QTest::newRow("triangle") << "Command6" << windows::WindowId::Triangle;
     }
     void menuOpensEachShape() {
         QFETCH(QString, button);
-        QFETCH(StartWindow::Shape, shape);
+        QFETCH(windows::WindowId, shape);
         type("Text1", "7");
         click(qPrintable(button));
         QCOMPARE(opened, std::vector{shape});

@@ -18,8 +18,5 @@ public:
     ~CircleWindow() override;
 
 private:
-    void perimeter();
-    void area();
-
     std::unique_ptr<Ui::Form2> ui;
 };

@@ -18,8 +18,5 @@ public:
     ~ParallelogramWindow() override;
 
 private:
-    void perimeter();
-    void area();
-
     std::unique_ptr<Ui::Form1> ui;
 };

@@ -18,8 +18,5 @@ public:
     ~RhombusWindow() override;
 
 private:
-    void perimeter();
-    void area();
-
     std::unique_ptr<Ui::المعين> ui;
 };

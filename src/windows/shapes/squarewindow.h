@@ -18,8 +18,5 @@ public:
     ~SquareWindow() override;
 
 private:
-    void perimeter();
-    void area();
-
     std::unique_ptr<Ui::المربع> ui;
 };

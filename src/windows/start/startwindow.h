@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "windows/catalogue.h"
+
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -15,9 +17,8 @@ class البداية;
 // and contact buttons, the greeting label and the exit button.
 class StartWindow : public QWidget {
 public:
-    enum class Shape { Square, Rectangle, Rhombus, Parallelogram, Circle, Triangle };
     struct Actions {
-        std::function<void(Shape)> openShape;
+        std::function<void(windows::WindowId)> openShape;
         std::function<void()> exit;
     };
 
@@ -25,7 +26,5 @@ public:
     ~StartWindow() override;
 
 private:
-    void compute();
-
     std::unique_ptr<Ui::البداية> ui;
 };

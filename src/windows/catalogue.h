@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "windows/contact.h"
+
+#include <QString>
+#include <span>
+#include <vector>
+
+class QWidget;
+
+// What the program's windows hold, described once: the windows, each calculator (which boxes
+// it reads, in which order, where it writes, what it computes) and each contact button. The
+// windows are bound from it, and the tests, the benchmark and the end-to-end sessions read it.
+namespace windows {
+
+enum class WindowId { Start, Square, Rectangle, Rhombus, Parallelogram, Circle, Triangle };
+inline constexpr WindowId allWindowIds[] = {
+    WindowId::Start,         WindowId::Square, WindowId::Rectangle, WindowId::Rhombus,
+    WindowId::Parallelogram, WindowId::Circle, WindowId::Triangle,
+};
+
+struct WindowInfo {
+    WindowId id;
+    const char* form;       // the form's and the window's object name
+    const char* menuButton; // the start window's button that opens it; none for the start window
+    const char* greeting;   // the label that contact buttons write into; none on the triangle page
+};
+const WindowInfo& windowInfo(WindowId id);
+// The window whose form has this name, if any.
+const WindowInfo* windowByForm(const QString& form);
+
+using Values = std::span<const double>;
+
+struct Calculator {
+    WindowId window;
+    const char* button;
+    // The boxes read on a click, in the order they are read; a box read twice is listed twice.
+    std::vector<const char*> inputs;
+    // The result's box or label.
+    const char* output;
+    // On the start window: the option button that chooses this operation.
+    const char* option;
+    // The result from the values read, in the order of `inputs`; throws numeric::RuntimeError.
+    double (*formula)(Values);
+};
+const std::vector<Calculator>& calculators();
+
+struct ContactButton {
+    WindowId window;
+    const char* button;
+    Contact contact;
+    int blanksBefore, blanksAfter;
+};
+const std::vector<ContactButton>& contactButtons();
+
+// Binds the window's calculators and contact buttons, found by their object names.
+void bindCalculatorsAndContacts(QWidget* window, WindowId id);
+
+} // namespace windows
