@@ -5,6 +5,7 @@
 # own: a private runtime folder and home, a D-Bus session with the accessibility bus up.
 # sway refuses to run as root: run as root, its session runs as the unprivileged system user
 # kozmat-test, made here if missing, which must be able to read and run PROGRAM.
+# KWin runs from a copy in the private home.
 # Usage: wayland.sh sway|kwin PROGRAM OUTPUT-DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

@@ -149,7 +149,8 @@ class KWin:
         self.bus = Gio.bus_get_sync(Gio.BusType.SESSION)
         # Debian's binary carries a file capability that a container refuses to honour at
         # exec time; a plain copy has none.
-        binary = os.path.join(out, "kwin_wayland")
+        self.scratch = os.environ["HOME"]
+        binary = os.path.join(self.scratch, "kwin_wayland")
         shutil.copy("/usr/bin/kwin_wayland", binary)
         env = dict(os.environ, KWIN_SCREENSHOT_NO_PERMISSION_CHECKS="1",
                    QT_LOGGING_RULES="kwin_scripting.debug=true")
@@ -184,7 +185,7 @@ class KWin:
         """Runs JavaScript inside KWin; what the script gives to say() comes back."""
         self.scripts += 1
         mark = f"KOZMAT-SCRIPT-{self.scripts} "
-        path = os.path.join(self.out, f"script-{self.scripts}.js")
+        path = os.path.join(self.scratch, f"script-{self.scripts}.js")
         with open(path, "w") as f:
             # KWin's print() writes to its log, where the mark finds the line.
             f.write(f"function say(value) {{ print({json.dumps(mark)} + JSON.stringify(value)); }}\n"
