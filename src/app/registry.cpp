@@ -3,6 +3,8 @@
 
 #include "app/registry.h"
 
+#include "widgets/screenfit.h"
+
 #include <QWindow>
 
 namespace app {
@@ -50,6 +52,8 @@ QWidget* WindowRegistry::show(WindowId id) {
             return nullptr;
     }
     QWidget* w = s.window;
+    if (!w->isVisible())
+        widgets::fitToScreen(w);
     w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
     w->show();
     w->raise();

@@ -35,19 +35,22 @@ FocusStyle::FocusStyle(QStyle* base) : QProxyStyle(base) {}
 
 void FocusStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                              const QWidget* widget) const {
+    if (element == CE_RadioButton || element == CE_CheckBox) {
+        // Round the caption, clear of the circle, and beneath the caption's text: the option's
+        // line is no taller than its circle, so a frame round the whole option would cover the
+        // circle's edge and the letters.
+        QStyleOption caption(*option);
+        caption.rect = proxy()->subElementRect(element == CE_RadioButton ? SE_RadioButtonContents
+                                                                         : SE_CheckBoxContents,
+                                               option, widget);
+        drawMark(&caption, painter, 0);
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
     QProxyStyle::drawControl(element, option, painter, widget);
-    switch (element) {
-    case CE_PushButton:
+    if (element == CE_PushButton)
         // Inside the bevel, clear of the button's own border.
         drawMark(option, painter, 2);
-        break;
-    case CE_RadioButton:
-    case CE_CheckBox:
-        drawMark(option, painter, 0);
-        break;
-    default:
-        break;
-    }
 }
 
 void FocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,

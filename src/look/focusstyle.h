@@ -8,7 +8,8 @@
 namespace look {
 
 // Draws a plainly visible focus mark, a 2-pixel frame in the text colour, inside push buttons,
-// option buttons and text boxes that have the focus, on top of whatever the base style draws.
+// option buttons and text boxes that have the focus, on top of whatever the base style draws;
+// on an option button it frames the caption, under the caption's text, and leaves the circle be.
 // Takes ownership of its base style, like every QProxyStyle.
 class FocusStyle : public QProxyStyle {
 public:
