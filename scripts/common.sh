@@ -43,14 +43,12 @@ install_packages() {
         "${missing[@]}" >/dev/null
 }
 
-# build DIR CMAKE-OPTIONS... : configures (once) and builds into DIR. The options count only
-# when DIR is configured; a configuration that stopped half-way is done again.
+# build DIR CMAKE-OPTIONS... : configures and builds into DIR. Configuring on every call makes
+# an option given now count in a folder configured before; when nothing changed it is quick.
 build() {
     local dir=$1
     shift
-    if [ ! -f "$dir/Makefile" ]; then
-        cmake -S "$KOZMAT_ROOT" -B "$dir" -G "Unix Makefiles" -DKOZMAT_WERROR=ON "$@" >/dev/null
-    fi
+    cmake -S "$KOZMAT_ROOT" -B "$dir" -G "Unix Makefiles" -DKOZMAT_WERROR=ON "$@" >/dev/null
     cmake --build "$dir" -j"$(nproc)" -- --no-print-directory
 }
 

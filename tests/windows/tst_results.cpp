@@ -58,8 +58,7 @@ constexpr Separator separators[] = {{"point", u'.'}, {"comma", u','}, {"Arabic",
 
 std::unique_ptr<QWidget> build(const QString& window) {
     if (window == u"start")
-        return std::make_unique<StartWindow>(
-            StartWindow::Actions{[](windows::WindowId) {}, [] {}});
+        return std::make_unique<StartWindow>(StartWindow::Actions{[](windows::WindowId) {}, [] {}});
     if (window == u"square")
         return std::make_unique<SquareWindow>();
     if (window == u"rectangle")

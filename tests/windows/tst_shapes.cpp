@@ -42,8 +42,7 @@ const QString circleResult = u"النتيجة"_qs;
 std::unique_ptr<QWidget> build(Form form) {
     switch (form) {
     case Form::Start:
-        return std::make_unique<StartWindow>(
-            StartWindow::Actions{[](windows::WindowId) {}, [] {}});
+        return std::make_unique<StartWindow>(StartWindow::Actions{[](windows::WindowId) {}, [] {}});
     case Form::Square:
         return std::make_unique<SquareWindow>();
     case Form::Rectangle:
