@@ -15,6 +15,7 @@
 
 #include "app/application.h"
 #include "widgets/messagebox.h"
+#include "windows/catalogue.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -29,51 +30,39 @@
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
 
 using app::WindowId;
 
+// The names the report gives the windows, by WindowId.
+const char* const windowNames[] = {"Start",         "Square", "Rectangle", "Rhombus",
+                                   "Parallelogram", "Circle", "Triangle"};
+
 struct Window {
     WindowId id;
     const char* name;
-    const char* menuButton = nullptr; // on the start window
+    const char* menuButton; // on the start window
 };
 
-const Window shapeWindows[] = {
-    {WindowId::Square, "Square", "Command1"},
-    {WindowId::Rectangle, "Rectangle", "Command2"},
-    {WindowId::Rhombus, "Rhombus", "Command3"},
-    {WindowId::Parallelogram, "Parallelogram", "Command4"},
-    {WindowId::Circle, "Circle", "Command5"},
-    {WindowId::Triangle, "Triangle", "Command6"},
-};
-const Window startWindow = {WindowId::Start, "Start"};
+std::vector<Window> shapeWindows() {
+    std::vector<Window> shapes;
+    for (WindowId id : windows::allWindowIds)
+        if (const char* menu = windows::windowInfo(id).menuButton)
+            shapes.push_back({id, windowNames[int(id)], menu});
+    return shapes;
+}
+const Window startWindow = {WindowId::Start, "Start", nullptr};
 
-// One calculator: the boxes it reads, the button, and where its result goes.
-struct Calculator {
-    WindowId id;
-    const char* name;
-    std::vector<const char*> inputs;
-    const char* button;
-    const char* result;
-    const char* option = nullptr; // a radio button to select first
-};
-
-const std::vector<Calculator> calculators = {
-    {WindowId::Start, "Start: Command11 (x)", {"Text1", "Text2"}, "Command11", "Label1", "Option3"},
-    {WindowId::Square, "Square: Command1", {"Text1"}, "Command1", "Text3"},
-    {WindowId::Square, "Square: Command2", {"Text2"}, "Command2", "Text4"},
-    {WindowId::Rectangle, "Rectangle: Command1", {"Text1", "Text2"}, "Command1", "Text3"},
-    {WindowId::Rectangle, "Rectangle: Command2", {"Text1", "Text2"}, "Command2", "Text3"},
-    {WindowId::Rhombus, "Rhombus: Command1", {"Text1"}, "Command1", "Text3"},
-    {WindowId::Rhombus, "Rhombus: Command2", {"Text2", "Text4"}, "Command2", "Text5"},
-    {WindowId::Parallelogram, "Parallelogram: Command1", {"Text1", "Text3"}, "Command1", "Text6"},
-    {WindowId::Parallelogram, "Parallelogram: Command2", {"Text2", "Text4"}, "Command2", "Text5"},
-    {WindowId::Circle, "Circle: Command1", {"Text1"}, "Command1", "Text2"},
-    {WindowId::Circle, "Circle: Command2", {"Text3"}, "Command2", "Text4"},
-};
+// A calculator as the report names it: its window, button and option.
+std::string calculatorName(const windows::Calculator& c) {
+    std::string name = std::string(windowNames[int(c.window)]) + ": " + c.button;
+    if (c.option)
+        name += std::string(" (") + c.option + ")";
+    return name;
+}
 
 [[noreturn]] void fail(const QString& what) {
     std::printf("error\t%s\n", qPrintable(what));
@@ -116,7 +105,7 @@ double idleUntilPrepared(app::Application& application) {
     QElapsedTimer t;
     t.start();
     auto ready = [&] {
-        for (const Window& s : shapeWindows)
+        for (const Window& s : shapeWindows())
             if (!application.windows().window(s.id) && !application.windows().prepared(s.id))
                 return false;
         return true;
@@ -179,19 +168,21 @@ template <class T> T* child(QWidget* w, const char* name) {
     return c;
 }
 
-void timeCalculator(app::Application& application, const Calculator& calc, int reps) {
-    QWidget* w = application.windows().show(calc.id);
+void timeCalculator(app::Application& application, const windows::Calculator& calc, int reps) {
+    QWidget* w = application.windows().show(calc.window);
     waitUntilDrawn(w);
     if (calc.option)
         child<QRadioButton>(w, calc.option)->setChecked(true);
     std::vector<QLineEdit*> inputs;
     for (const char* name : calc.inputs)
-        inputs.push_back(child<QLineEdit>(w, name));
+        if (std::ranges::find(inputs, child<QLineEdit>(w, name)) == inputs.end())
+            inputs.push_back(child<QLineEdit>(w, name));
     QPushButton* button = child<QPushButton>(w, calc.button);
+    const std::string name = calculatorName(calc);
 
     std::vector<double> written, drawn;
     for (int i = 0; i < reps; ++i) {
-        clearResult(w, calc.result);
+        clearResult(w, calc.output);
         QCoreApplication::processEvents();
         const QString value = QString::number(2.5 + i);
         QElapsedTimer t;
@@ -202,11 +193,11 @@ void timeCalculator(app::Application& application, const Calculator& calc, int r
         written.push_back(ms(t));
         QCoreApplication::processEvents(); // the boxes and the result drawn again
         drawn.push_back(ms(t));
-        if (resultText(w, calc.result).isEmpty())
-            fail(QStringLiteral("%1 wrote no result").arg(QLatin1String(calc.name)));
+        if (resultText(w, calc.output).isEmpty())
+            fail(QStringLiteral("%1 wrote no result").arg(QString::fromStdString(name)));
     }
-    report("click", calc.name, median(written));
-    report("click+draw", calc.name, median(drawn));
+    report("click", name.c_str(), median(written));
+    report("click+draw", name.c_str(), median(drawn));
 }
 
 } // namespace
@@ -263,16 +254,17 @@ int main(int argc, char* argv[]) {
 
     // The user reads the start window before choosing from its menu.
     report("idle", "shape windows prepared", idleUntilPrepared(application));
-    const int n = static_cast<int>(std::size(shapeWindows));
+    const std::vector<Window> shapes = shapeWindows();
+    const int n = static_cast<int>(shapes.size());
     for (int k = 0; k < n; ++k) {
-        const Window& s = shapeWindows[(k + order) % n];
+        const Window& s = shapes[static_cast<std::size_t>((k + order) % n)];
         report("first", s.name, timedMenuClick(application, s));
     }
     report("all seven shown", "since main", ms(total));
 
     // Showing an open window again only brings it to the front.
     std::vector<Window> all = {startWindow};
-    all.insert(all.end(), std::begin(shapeWindows), std::end(shapeWindows));
+    all.insert(all.end(), shapes.begin(), shapes.end());
     for (const Window& s : all) {
         std::vector<double> times;
         for (int i = 0; i < reps; ++i) {
@@ -285,13 +277,13 @@ int main(int argc, char* argv[]) {
         report("again", s.name, median(times));
     }
 
-    for (const Calculator& calc : calculators)
+    for (const windows::Calculator& calc : windows::calculators())
         timeCalculator(application, calc, reps);
 
     // A window closed with its close box opens again with its initial contents, from a copy
     // made in idle time after the close.
     const int reopens = std::max(1, reps / 10);
-    for (const Window& s : shapeWindows) {
+    for (const Window& s : shapes) {
         std::vector<double> times;
         for (int i = 0; i < reopens; ++i) {
             QPointer<QWidget> closed = application.windows().window(s.id);

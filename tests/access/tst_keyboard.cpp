@@ -4,9 +4,9 @@
 // The keyboard and the focus, in every window: Enter presses the focused button, every control
 // that takes focus shows it, the arrow keys choose the operation, and Qt speaks Arabic.
 
-#include "../windows/layout.h"
 #include "app/application.h"
-#include "widgets/messagebox.h"
+#include "harness.h"
+#include "layout.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -26,7 +26,7 @@ class TestKeyboard : public QObject {
     Q_OBJECT
 
     std::map<QString, std::unique_ptr<QWidget>> built;
-    QStringList messages;
+    harness::MessageRecorder messages;
 
     QWidget* window(const Window& w) {
         auto& slot = built[w.form];
@@ -48,11 +48,7 @@ class TestKeyboard : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        app::prepareApplication();
-        widgets::setMessageHook(
-            [this](const QString& prompt, const QString&, int) { messages << prompt; });
-    }
+    void initTestCase() { app::prepareApplication(); }
     void init() { messages.clear(); }
     void cleanupTestCase() { built.clear(); }
 

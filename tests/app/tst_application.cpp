@@ -6,6 +6,7 @@
 // running.
 
 #include "app/application.h"
+#include "harness.h"
 #include "widgets/messagebox.h"
 
 #include <QApplication>
@@ -21,57 +22,22 @@
 #include <QWindow>
 #include <optional>
 
-Q_DECLARE_METATYPE(app::WindowId)
+using harness::settle;
+using harness::visibleForms;
+using harness::visibleWindows;
+using windows::WindowId;
+
+Q_DECLARE_METATYPE(WindowId)
 
 namespace {
 
-struct Message {
-    QString prompt, title;
-    int style;
-    int visibleWindows; // when it was shown
-};
-
-int visibleWindows() {
-    int n = 0;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        n += w->isVisible();
-    return n;
-}
-
-void settle() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-struct Shape {
-    app::WindowId id;
-    const char* button; // on the start window's menu
-    QString form;
-};
-
-const Shape shapes[] = {
-    {app::WindowId::Square, "Command1", u"المربع"_qs},
-    {app::WindowId::Rectangle, "Command2", u"المستطيل"_qs},
-    {app::WindowId::Rhombus, "Command3", u"المعين"_qs},
-    {app::WindowId::Parallelogram, "Command4", u"Form1"_qs},
-    {app::WindowId::Circle, "Command5", u"Form2"_qs},
-    {app::WindowId::Triangle, "Command6", u"Form3"_qs},
-};
-
-const Shape& shape(app::WindowId id) {
-    for (const Shape& s : shapes)
-        if (s.id == id)
-            return s;
-    qFatal("no such shape");
-}
-
-QStringList visibleForms() {
-    QStringList forms;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible())
-            forms << w->objectName();
-    forms.sort();
-    return forms;
+// The shape windows: every window the start window's menu opens.
+std::vector<WindowId> shapes() {
+    std::vector<WindowId> ids;
+    for (WindowId id : windows::allWindowIds)
+        if (windows::windowInfo(id).menuButton)
+            ids.push_back(id);
+    return ids;
 }
 
 } // namespace
@@ -80,26 +46,22 @@ class TestApplication : public QObject {
     Q_OBJECT
 
     std::optional<app::Application> application;
-    std::vector<Message> messages;
+    harness::MessageRecorder messages;
 
-    QWidget* start() { return application->windows().window(app::WindowId::Start); }
+    QWidget* start() { return application->windows().window(WindowId::Start); }
     template <class T> T* get(const char* name) { return start()->findChild<T*>(name); }
 
     // Presses the shape's menu button on the start window; returns the window it shows.
-    QWidget* openFromMenu(app::WindowId id) {
-        QTest::mouseClick(get<QPushButton>(shape(id).button), Qt::LeftButton);
+    QWidget* openFromMenu(WindowId id) {
+        const windows::WindowInfo& info = windows::windowInfo(id);
+        QTest::mouseClick(get<QPushButton>(info.menuButton), Qt::LeftButton);
         QWidget* w = application->windows().window(id);
-        if (w && w->objectName() != shape(id).form)
-            qFatal("%s opened %s", shape(id).button, qPrintable(w->objectName()));
+        if (w && w->objectName() != harness::name(info.form))
+            qFatal("%s opened %s", info.menuButton, qPrintable(w->objectName()));
         return w;
     }
 
 private slots:
-    void initTestCase() {
-        widgets::setMessageHook([this](const QString& prompt, const QString& title, int style) {
-            messages.push_back({prompt, title, style, visibleWindows()});
-        });
-    }
     void init() {
         messages.clear();
         application.emplace();
@@ -125,7 +87,7 @@ private slots:
 
     void oneWindowPerSlot() {
         QWidget* first = start();
-        QCOMPARE(application->windows().show(app::WindowId::Start), first);
+        QCOMPARE(application->windows().show(WindowId::Start), first);
         QCOMPARE(QApplication::topLevelWidgets().size(), 1);
     }
 
@@ -137,7 +99,7 @@ private slots:
         QVERIFY(!start());
         QCOMPARE(visibleWindows(), 0);
 
-        QWidget* again = application->windows().show(app::WindowId::Start);
+        QWidget* again = application->windows().show(WindowId::Start);
         QVERIFY(again && again->isVisible());
         QVERIFY(get<QLineEdit>("Text1")->text().isEmpty());
         QCOMPARE(get<QLabel>("Label4")->text(), u"أتمنى أن ينال البرنامج إعجابكم");
@@ -159,19 +121,16 @@ private slots:
     }
 
     void allShapeWindowsOpenBesideTheStartWindow() {
-        QStringList expected{u"البداية"_qs};
-        for (const Shape& s : shapes) {
-            QWidget* w = openFromMenu(s.id);
-            QVERIFY2(w, s.button);
+        for (WindowId id : shapes()) {
+            QWidget* w = openFromMenu(id);
+            QVERIFY2(w, windows::windowInfo(id).menuButton);
             QVERIFY(w->isVisible());
             QVERIFY(w->isWindow());
             QVERIFY(!w->parentWidget());
             QVERIFY(!w->isModal());
-            expected << s.form;
         }
-        expected.sort();
         QCOMPARE(visibleWindows(), 7);
-        QCOMPARE(visibleForms(), expected);
+        QCOMPARE(visibleForms(), harness::allForms());
         QCOMPARE(messages.size(), size_t(1));
 
         // The start window stays usable: its calculator computes.
@@ -184,19 +143,18 @@ private slots:
     }
 
     void sameButtonTwiceLeavesOneWindow_data() {
-        QTest::addColumn<app::WindowId>("id");
-        for (const Shape& s : shapes)
-            QTest::newRow(s.button) << s.id;
+        QTest::addColumn<WindowId>("id");
+        for (WindowId id : shapes())
+            QTest::newRow(windows::windowInfo(id).menuButton) << id;
     }
     void sameButtonTwiceLeavesOneWindow() {
-        QFETCH(app::WindowId, id);
+        QFETCH(WindowId, id);
         QWidget* first = openFromMenu(id);
         QVERIFY(first);
         if (auto* box = first->findChild<QLineEdit*>(u"Text1"_qs))
             box->setText(u"42"_qs);
         // Another window comes in front of it, and it is minimized.
-        const app::WindowId other =
-            id == app::WindowId::Square ? app::WindowId::Circle : app::WindowId::Square;
+        const WindowId other = id == WindowId::Square ? WindowId::Circle : WindowId::Square;
         QVERIFY(openFromMenu(other));
         first->showMinimized();
         QCOMPARE(visibleWindows(), 3);
@@ -214,15 +172,15 @@ private slots:
     // Opened at once, or after the program has had idle time to prepare a hidden copy: either
     // way a window reopened after its close box shows its initial contents.
     void reopenedShapeWindowShowsItsInitialContents_data() {
-        QTest::addColumn<app::WindowId>("id");
+        QTest::addColumn<WindowId>("id");
         QTest::addColumn<bool>("idle");
-        for (const Shape& s : shapes) {
-            QTest::addRow("%s at once", s.button) << s.id << false;
-            QTest::addRow("%s after idle time", s.button) << s.id << true;
+        for (WindowId id : shapes()) {
+            QTest::addRow("%s at once", windows::windowInfo(id).menuButton) << id << false;
+            QTest::addRow("%s after idle time", windows::windowInfo(id).menuButton) << id << true;
         }
     }
     void reopenedShapeWindowShowsItsInitialContents() {
-        QFETCH(app::WindowId, id);
+        QFETCH(WindowId, id);
         QFETCH(bool, idle);
         app::WindowRegistry& windows = application->windows();
         QPointer<QWidget> spare;
@@ -261,13 +219,13 @@ private slots:
         QVERIFY(w->isVisible());
         if (idle)
             QCOMPARE(w, spare.data());
-        const bool circle = id == app::WindowId::Circle;
+        const bool circle = id == WindowId::Circle;
         for (QLineEdit* box : w->findChildren<QLineEdit*>()) {
             const bool result =
                 circle && (box->objectName() == u"Text2" || box->objectName() == u"Text4");
             QCOMPARE(box->text(), result ? u"النتيجة"_qs : QString());
         }
-        if (id != app::WindowId::Triangle)
+        if (id != WindowId::Triangle)
             QCOMPARE(w->findChild<QLabel*>(u"Label10"_qs)->text(),
                      u"أتمنى أن ينال البرنامج إعجابكم");
         QCOMPARE(messages.size(), size_t(1));
@@ -294,7 +252,7 @@ private slots:
                     const bool drawn = box.windowHandle() && box.windowHandle()->isExposed();
                     if (!drawn)
                         return;
-                    preparedDuringWelcome = application->windows().prepared(app::WindowId::Start);
+                    preparedDuringWelcome = application->windows().prepared(WindowId::Start);
                     if (!preparedDuringWelcome && waited.elapsed() < 5000)
                         return;
                     visibleDuringWelcome = visibleWindows();
@@ -316,8 +274,8 @@ private slots:
     // Closing the start window leaves the shape windows open and working; the program ends
     // with its last window.
     void closingTheStartWindowLeavesShapeWindowsOpen() {
-        QPointer<QWidget> square = openFromMenu(app::WindowId::Square);
-        QPointer<QWidget> circle = openFromMenu(app::WindowId::Circle);
+        QPointer<QWidget> square = openFromMenu(WindowId::Square);
+        QPointer<QWidget> circle = openFromMenu(WindowId::Circle);
         QVERIFY(square && circle);
         bool working = false;
         QTimer deadline;
@@ -345,8 +303,8 @@ private slots:
     }
 
     void exitWithShapeWindowsOpen() {
-        for (const Shape& s : shapes)
-            QVERIFY(openFromMenu(s.id));
+        for (WindowId id : shapes())
+            QVERIFY(openFromMenu(id));
         QCOMPARE(visibleWindows(), 7);
         QTimer::singleShot(
             0, this, [&] { QTest::mouseClick(get<QPushButton>("Command10"), Qt::LeftButton); });

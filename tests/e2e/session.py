@@ -11,6 +11,8 @@ every effect is awaited by polling, since a press runs its handler only later. A
 each window goes to OUTPUT-DIR.
 """
 import ctypes
+import functools
+import json
 import os
 import subprocess
 import sys
@@ -24,42 +26,36 @@ POLL = 0.02
 
 GREETING = "أتمنى أن ينال البرنامج إعجابكم"
 GREETING_ROLE = "رسالة الترحيب، ويحل محلها اسم المصمم أو بريده أو موقعه"
-RESULT_ROLE = "نتيجة العملية الحسابية"
-CREDIT = "تصميم وبرمجة: فريق كوزماط"
-EMAIL = "kozmat@example.org"
-WEBSITE = "kozmat.example.org"
 
 START = "كوزماط الإصدار الأول"
 
-# Each shape window: menu button, caption, back colour, calculators and the contact buttons.
-# A calculator: its frame, what to type into which box, then (button, result box, expected).
-# Contact buttons: (caption, text, blanks before, blanks after).
-SHAPES = [
-    dict(button="المربع", caption="المربع", colour="C0FFC0",
-         calculators=[("المحيط", {"طول الضلع": "5"}, [("المحيط", "النتيجة", "20")]),
-                      ("المساحة", {"طول الضلع": "5"}, [("المساحة", "النتيجة", "25")])],
-         contacts=[("المصمم", CREDIT, 0, 1), ("بريدي", EMAIL, 1, 0), ("موقعي", WEBSITE, 1, 1)]),
-    dict(button="المستطيل", caption="المستطيل ", colour="FFC0C0",
-         calculators=[("عمليات حسابية", {"الطول": "4", "العرض": "3"},
-                       [("المساحة", "النتيجة", "12"), ("المحيط", "النتيجة", "14")])],
-         contacts=[("المصمم", CREDIT, 2, 1), ("بريدي", EMAIL, 1, 0), ("موقعي", WEBSITE, 0, 1)]),
-    dict(button="المعين", caption="المعين", colour="FFE0C0",
-         calculators=[("المحيط", {"طول الضلع": "5"}, [("المحيط", "النتيجة", "20")]),
-                      ("المساحة", {"طول القطر الأول": "6", "طول القطر الثاني": "8"},
-                       [("المساحة", "النتيجة", "24")])],
-         contacts=[("المصمم", CREDIT, 0, 1), ("بريدي", EMAIL, 1, 0), ("موقعي", WEBSITE, 1, 1)]),
-    dict(button="متوازي الأضلاع", caption="متوازي الأضلاع", colour="C0FFFF",
-         calculators=[("المحيط", {"طول الضلع الأصغر": "3", "طول الضلع الأكبر": "5"},
-                       [("المحيط", "النتيجة", "16")]),
-                      ("المساحة", {"طول القاعدة": "6", "طول الإرتفاع": "4"},
-                       [("المساحة", "النتيجة", "24")])],
-         contacts=[("المصمم", CREDIT, 2, 1), ("بريدي", EMAIL, 2, 1), ("موقعي", WEBSITE, 2, 1)]),
-    dict(button="الدائرة", caption="الدائرة", colour="FFFFC0",
-         calculators=[("المحيط", {"نصف القطر": "2.5"}, [("المحيط", "النتيجة", "15.7")]),
-                      ("المساحة", {"نصف القطر": "2.5"}, [("المساحة", "النتيجة", "19.625")])],
-         contacts=[("المصمم", CREDIT, 0, 0), ("بريدي", EMAIL, 1, 0), ("موقعي", WEBSITE, 1, 1)]),
-    dict(button="المثلث", caption="المثلث", colour="C0C0FF", calculators=[], contacts=[]),
-]
+# What the session checks in each shape window, by form name: a pixel of its back colour, and for
+# each calculator (by its button) the values typed into the boxes it reads, in the order it reads
+# them, and the result expected. Which boxes those are comes from the program's own description.
+SHAPES = {
+    "المربع": dict(colour="C0FFC0", results={"Command1": (["5"], "20"),
+                                            "Command2": (["5"], "25")}),
+    "المستطيل": dict(colour="FFC0C0", results={"Command1": (["3", "4"], "12"),
+                                              "Command2": (["3", "4"], "14")}),
+    "المعين": dict(colour="FFE0C0", results={"Command1": (["5"], "20"),
+                                            "Command2": (["8", "6"], "24")}),
+    "Form1": dict(colour="C0FFFF", results={"Command1": (["5", "3"], "16"),
+                                           "Command2": (["6", "4"], "24")}),
+    "Form2": dict(colour="FFFFC0", results={"Command1": (["2.5"], "15.7"),
+                                           "Command2": (["2.5"], "19.625")}),
+    "Form3": dict(colour="C0C0FF", results={}),
+}
+
+
+@functools.cache
+def description():
+    """The program's description of its windows, calculators and contact buttons, written by
+    kozmat-describe into the file KOZMAT_DESCRIPTION names."""
+    path = os.environ.get("KOZMAT_DESCRIPTION")
+    if not path:
+        raise Failure("KOZMAT_DESCRIPTION names no description file (kozmat-describe writes it)")
+    with open(path, encoding="utf-8") as f:
+        return json.load(f)
 
 
 class Failure(Exception):
@@ -283,15 +279,31 @@ def pixel(ppm, x, y):
     return ppm[at:at + 3].hex().upper()
 
 
+def control(window, described):
+    """A control of the description, found by its frame, role and accessible name; a label whose
+    text changes by its description."""
+    frame = one(window, pyatspi.ROLE_PANEL, described["frame"]) if "frame" in described \
+        else window
+    if described["kind"] == "label":
+        return one(frame, pyatspi.ROLE_LABEL, description=described["accessibleDescription"])
+    role = dict(box=pyatspi.ROLE_TEXT, button=pyatspi.ROLE_PUSH_BUTTON,
+                option=pyatspi.ROLE_RADIO_BUTTON)[described["kind"]]
+    return one(frame, role, described["accessibleName"])
+
+
+def form_of(caption):
+    return next(w["form"] for w in description()["windows"] if w["caption"] == caption)
+
+
 class Calculator:
     """The start window's calculator: its two boxes, its result label and its button."""
 
     def __init__(self, window):
-        self.frame = one(window, pyatspi.ROLE_PANEL, "آلة حاسبة")
-        self.first = one(self.frame, pyatspi.ROLE_TEXT, "القيمة الأولى")
-        self.second = one(self.frame, pyatspi.ROLE_TEXT, "القيمة الثانية")
-        self.result = one(self.frame, pyatspi.ROLE_LABEL, description=RESULT_ROLE)
-        self.compute = one(self.frame, pyatspi.ROLE_PUSH_BUTTON, "أحسب")
+        calc = next(c for c in description()["calculators"] if c["window"] == form_of(START))
+        self.frame = one(window, pyatspi.ROLE_PANEL, calc["button"]["frame"])
+        self.first, self.second = (control(window, box) for box in calc["inputs"])
+        self.result = control(window, calc["output"])
+        self.compute = control(window, calc["button"])
 
     def choose(self, operation):
         option = one(self.frame, pyatspi.ROLE_RADIO_BUTTON, operation)
@@ -330,10 +342,12 @@ def check_names(window):
     return names
 
 
-def contacts(window, greeting, buttons):
-    for caption, text, before, after in buttons:
-        expected = " " * before + text + " " * after
-        press(one(window, pyatspi.ROLE_PUSH_BUTTON, caption))
+def contacts(window, greeting, form):
+    for b in description()["contacts"]:
+        if b["window"] != form:
+            continue
+        expected = " " * b["blanksBefore"] + b["text"] + " " * b["blanksAfter"]
+        press(control(window, b["button"]))
         wait_for(f"{expected!r} in the greeting label of {window.name!r}",
                  lambda: greeting.name == expected)
 
@@ -367,41 +381,44 @@ def start_window(s):
     type_into(calc.second, "4")
     calc.calculate("القسمة (/)", "1.25")
 
-    contacts(w, greeting, [("المصمم", CREDIT, 0, 0), ("بريدي", EMAIL, 0, 0),
-                           ("موقعي", WEBSITE, 0, 0)])
+    contacts(w, greeting, form_of(START))
     s.screenshot(START, "start.png", (190, 482, "C0C0FF"))
     return w
 
 
-def shape_window(s, start, shape, index):
-    menu = one(start, pyatspi.ROLE_PUSH_BUTTON, shape["button"])
-    caption = shape["caption"]
+def shape_window(s, start, described, index):
+    form, caption = described["form"], described["caption"]
+    shape = SHAPES[form]
+    menu = control(start, described["menuButton"])
     press(menu)
     w = s.window(caption)
     initial = boxes(w)
     greeting = None
-    if shape["contacts"]:
-        greeting = one(w, pyatspi.ROLE_LABEL, description=GREETING_ROLE)
+    if "greeting" in described:
+        greeting = control(w, described["greeting"])
         if greeting.name != GREETING:
             raise Failure(f"{caption!r} greets with {greeting.name!r}")
     print(f"{caption}:", *check_names(w), sep="\n  ")
 
-    for frame_name, typed, presses in shape["calculators"]:
-        frame = one(w, pyatspi.ROLE_PANEL, frame_name)
-        for box, value in typed.items():
-            type_into(one(frame, pyatspi.ROLE_TEXT, box), value)
-        for button, box, expected in presses:
-            result = one(frame, pyatspi.ROLE_TEXT, box)
-            press(one(frame, pyatspi.ROLE_PUSH_BUTTON, button))
-            wait_for(f"{expected!r} in {box!r} of {frame_name!r} in {caption!r}",
-                     lambda: text_of(result) == expected)
+    calculators = [c for c in description()["calculators"] if c["window"] == form]
+    if sorted(c["button"]["name"] for c in calculators) != sorted(shape["results"]):
+        raise Failure(f"the session checks {sorted(shape['results'])} in {caption!r}, the "
+                      f"program has {[c['button']['name'] for c in calculators]}")
+    for calc in calculators:
+        values, expected = shape["results"][calc["button"]["name"]]
+        for box, value in zip(calc["inputs"], values, strict=True):
+            type_into(control(w, box), value)
+        result = control(w, calc["output"])
+        press(control(w, calc["button"]))
+        wait_for(f"{expected!r} in {calc['output']['name']} after {calc['button']['name']} in "
+                 f"{caption!r}", lambda: text_of(result) == expected)
     if greeting:
         # The same menu button again shows the same window, not a second one. Its press has
         # no effect to wait for, but it runs before the presses that follow it.
         press(menu)
-        contacts(w, greeting, shape["contacts"])
+        contacts(w, greeting, form)
         s.window(caption)
-    s.screenshot(caption, f"{index}-{shape['button']}.png", (2, 2, shape["colour"]))
+    s.screenshot(caption, f"{index}-{menu.name}.png", (2, 2, shape["colour"]))
 
     # Closed and opened again from the menu: the window as it was built.
     s.x11.close_window(s.x_window(caption))
@@ -411,9 +428,10 @@ def shape_window(s, start, shape, index):
     if boxes(w) != initial:
         raise Failure(f"{caption!r} reopened with {boxes(w)} instead of {initial}")
     if greeting:
-        name = one(w, pyatspi.ROLE_LABEL, description=GREETING_ROLE).name
+        name = control(w, described["greeting"]).name
         if name != GREETING:
             raise Failure(f"{caption!r} reopened greeting with {name!r}")
+    return caption
 
 
 def main():
@@ -428,10 +446,13 @@ def main():
         s.message("ترحيب", "أهلا و سهلا بكم في كوزماط الإصدار الأول")
 
         start = start_window(s)
-        for index, shape in enumerate(SHAPES, 1):
-            shape_window(s, start, shape, index)
+        shapes = [w for w in description()["windows"] if "menuButton" in w]
+        if sorted(w["form"] for w in shapes) != sorted(SHAPES):
+            raise Failure(f"the session knows the windows {sorted(SHAPES)}, the program has "
+                          f"{[w['form'] for w in shapes]}")
+        captions = [shape_window(s, start, shape, index) for index, shape in enumerate(shapes, 1)]
         open_windows = sorted(w.name for w in s.app if w is not None and showing(w))
-        expected = sorted([START] + [shape["caption"] for shape in SHAPES])
+        expected = sorted([START] + captions)
         if open_windows != expected:
             raise Failure(f"open windows {open_windows}, expected {expected}")
 

@@ -5,15 +5,10 @@
 // produce, every separator the C library can give, at the scale factor the test runs under.
 
 #include "app/application.h"
+#include "harness.h"
 #include "numeric/resulttext.h"
 #include "platform/separator.h"
 #include "widgets/resultdisplay.h"
-#include "windows/shapes/circlewindow.h"
-#include "windows/shapes/parallelogramwindow.h"
-#include "windows/shapes/rectanglewindow.h"
-#include "windows/shapes/rhombuswindow.h"
-#include "windows/shapes/squarewindow.h"
-#include "windows/start/startwindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,20 +22,21 @@
 #include <map>
 #include <memory>
 
+using harness::name;
+using windows::WindowId;
+
+Q_DECLARE_METATYPE(WindowId)
+
 namespace {
 
-struct Control {
-    const char* window;
-    const char* name;
-};
-
-// The result controls of the seven windows (the triangle window has none).
-constexpr Control resultControls[] = {
-    {"start", "Label1"},        {"square", "Text3"},        {"square", "Text4"},
-    {"rectangle", "Text3"},     {"rhombus", "Text3"},       {"rhombus", "Text5"},
-    {"parallelogram", "Text5"}, {"parallelogram", "Text6"}, {"circle", "Text2"},
-    {"circle", "Text4"},
-};
+// Every result control of the windows, once.
+std::vector<std::pair<WindowId, QString>> resultControls() {
+    std::vector<std::pair<WindowId, QString>> all;
+    for (const windows::Calculator& c : windows::calculators())
+        if (std::ranges::find(all, std::pair{c.window, name(c.output)}) == all.end())
+            all.emplace_back(c.window, name(c.output));
+    return all;
+}
 
 // Values whose result texts are the longest there are: 22 characters with the minus sign, 15
 // significant digits and a three-digit exponent; 21 and 18 with shorter exponents or none.
@@ -55,20 +51,6 @@ struct Separator {
     QChar c;
 };
 constexpr Separator separators[] = {{"point", u'.'}, {"comma", u','}, {"Arabic", u'\u066B'}};
-
-std::unique_ptr<QWidget> build(const QString& window) {
-    if (window == u"start")
-        return std::make_unique<StartWindow>(StartWindow::Actions{[](windows::WindowId) {}, [] {}});
-    if (window == u"square")
-        return std::make_unique<SquareWindow>();
-    if (window == u"rectangle")
-        return std::make_unique<RectangleWindow>();
-    if (window == u"rhombus")
-        return std::make_unique<RhombusWindow>();
-    if (window == u"parallelogram")
-        return std::make_unique<ParallelogramWindow>();
-    return std::make_unique<CircleWindow>();
-}
 
 // The width a line edit draws its text in, from the style's contents rectangle.
 int innerWidth(const QLineEdit* box) {
@@ -91,20 +73,19 @@ std::map<QString, int> smallest;
 class TestResults : public QObject {
     Q_OBJECT
 
-    std::map<QString, std::unique_ptr<QWidget>> windows;
+    std::map<WindowId, std::unique_ptr<QWidget>> windows;
 
-    QWidget* control(const QString& window, const QString& name) {
-        auto& slot = windows[window];
+    QWidget* window(WindowId id) {
+        auto& slot = windows[id];
         if (!slot) {
-            slot = build(window);
-            slot->show();
+            slot = harness::build(id);
             if (!QTest::qWaitForWindowExposed(slot.get()))
-                qFatal("%s not shown", qPrintable(window));
+                qFatal("%s not shown", windows::windowInfo(id).form);
         }
-        QWidget* found = slot->findChild<QWidget*>(name);
-        if (!found)
-            qFatal("%s has no %s", qPrintable(window), qPrintable(name));
-        return found;
+        return slot.get();
+    }
+    QWidget* control(WindowId id, const QString& name) {
+        return harness::get<QWidget>(window(id), name);
     }
 
     // The text as the control draws it: whole, on one line, from its first character, at a size
@@ -156,19 +137,20 @@ private slots:
     void initTestCase() { app::prepareApplication(); }
 
     void longestResultsShowWhole_data() {
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<WindowId>("window");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        for (const Control& c : resultControls)
+        for (const auto& [window, control] : resultControls())
             for (const double value : longestValues)
                 for (const Separator& s : separators) {
                     const QString text = numeric::resultText(value, s.c);
-                    QTest::addRow("%s %s %s %s", c.window, c.name, qPrintable(text), s.name)
-                        << c.window << c.name << text;
+                    QTest::addRow("%s %s %s %s", windows::windowInfo(window).form,
+                                  qPrintable(control), qPrintable(text), s.name)
+                        << window << control << text;
                 }
     }
     void longestResultsShowWhole() {
-        QFETCH(QString, window);
+        QFETCH(WindowId, window);
         QFETCH(QString, name);
         QFETCH(QString, text);
         QWidget* widget = control(window, name);
@@ -177,7 +159,10 @@ private slots:
         else
             widgets::showResult(qobject_cast<QLabel*>(widget), text);
         checkShownWhole(widget, text);
-        int& least = smallest.try_emplace(window + u' ' + name, 1000).first->second;
+        int& least =
+            smallest
+                .try_emplace(harness::name(windows::windowInfo(window).form) + u' ' + name, 1000)
+                .first->second;
         least = std::min(least, widget->font().pixelSize());
     }
 
@@ -187,13 +172,14 @@ private slots:
 
     // After a long result a short one shows at the window's font again.
     void shortResultAtWindowFont_data() {
-        QTest::addColumn<QString>("window");
+        QTest::addColumn<WindowId>("window");
         QTest::addColumn<QString>("name");
-        for (const Control& c : resultControls)
-            QTest::addRow("%s %s", c.window, c.name) << c.window << c.name;
+        for (const auto& [window, control] : resultControls())
+            QTest::addRow("%s %s", windows::windowInfo(window).form, qPrintable(control))
+                << window << control;
     }
     void shortResultAtWindowFont() {
-        QFETCH(QString, window);
+        QFETCH(WindowId, window);
         QFETCH(QString, name);
         QWidget* widget = control(window, name);
         const QFont windowFont = widget->parentWidget()->font();
@@ -211,59 +197,52 @@ private slots:
         checkShownWhole(widget, u"20"_qs);
     }
 
-    // The real calculators write through the same mechanism.
+    // The real calculators write through the same mechanism: the value typed into the first box
+    // a calculator reads, 3 into its other boxes.
     void calculatorsShowWhole_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("calculator");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("result");
         QTest::addColumn<double>("value");
-        QTest::newRow("one third") << "start"
-                                   << "Text1"
-                                   << "1"
-                                   << "Command11"
-                                   << "Label1" << 1.0 / 3;
-        QTest::newRow("square perimeter") << "square"
-                                          << "Text1"
-                                          << "-1.23456789012345e-7"
-                                          << "Command1"
-                                          << "Text3" << -4.9382715604938e-07;
-        QTest::newRow("square area") << "square"
-                                     << "Text2"
-                                     << "-1.23456789012345e-60"
-                                     << "Command2"
-                                     << "Text4" << -1.23456789012345e-60 * -1.23456789012345e-60;
+        const auto row = [](const char* name, WindowId id, const char* button, const char* option,
+                            const char* typed, double value) {
+            const auto& all = windows::calculators();
+            for (std::size_t i = 0; i < all.size(); ++i)
+                if (all[i].window == id && harness::name(all[i].button) == button &&
+                    harness::name(all[i].option) == harness::name(option))
+                    QTest::newRow(name) << int(i) << QString(typed) << value;
+        };
+        row("one third", WindowId::Start, "Command11", "Option4", "1", 1.0 / 3);
+        row("square perimeter", WindowId::Square, "Command1", nullptr, "-1.23456789012345e-7",
+            -4.9382715604938e-07);
+        row("square area", WindowId::Square, "Command2", nullptr, "-1.23456789012345e-60",
+            -1.23456789012345e-60 * -1.23456789012345e-60);
+        row("circle area", WindowId::Circle, "Command2", nullptr, "-9.99999999999999e-10",
+            -9.99999999999999e-10 * -9.99999999999999e-10 * 3.14);
     }
     void calculatorsShowWhole() {
-        QFETCH(QString, window);
-        QFETCH(QString, input);
+        QFETCH(int, calculator);
         QFETCH(QString, typed);
-        QFETCH(QString, button);
-        QFETCH(QString, result);
         QFETCH(double, value);
-        if (window == u"start") {
-            auto* second = qobject_cast<QLineEdit*>(control(window, u"Text2"_qs));
-            second->setText(u"3"_qs);
-            QTest::mouseClick(qobject_cast<QAbstractButton*>(control(window, u"Option4"_qs)),
-                              Qt::LeftButton);
-        }
-        auto* box = qobject_cast<QLineEdit*>(control(window, input));
-        box->clear();
-        QTest::keyClicks(box, typed);
-        QTest::mouseClick(qobject_cast<QPushButton*>(control(window, button)), Qt::LeftButton);
-        checkShownWhole(control(window, result),
+        const windows::Calculator& c = windows::calculators()[std::size_t(calculator)];
+        QWidget* w = window(c.window);
+        const QStringList inputs = harness::distinctInputs(c);
+        for (const QString& input : inputs)
+            harness::type(w, input, input == inputs.front() ? typed : u"3"_qs);
+        if (c.option)
+            harness::click(w, name(c.option));
+        harness::click(w, name(c.button));
+        checkShownWhole(control(c.window, name(c.output)),
                         numeric::resultText(value, platform::decimalSeparator()));
     }
 
     // Typing into a result box makes it an ordinary text box again; a 1 MB paste does not
     // stop the next result from showing whole.
     void userEditsThenResult() {
-        auto* result = qobject_cast<QLineEdit*>(control(u"square"_qs, u"Text3"_qs));
-        auto* side = qobject_cast<QLineEdit*>(control(u"square"_qs, u"Text1"_qs));
+        auto* result = qobject_cast<QLineEdit*>(control(WindowId::Square, u"Text3"_qs));
+        auto* side = qobject_cast<QLineEdit*>(control(WindowId::Square, u"Text1"_qs));
         const QFont windowFont = result->parentWidget()->font();
         side->setText(u"-1.23456789012345e-100"_qs);
-        auto* perimeter = qobject_cast<QPushButton*>(control(u"square"_qs, u"Command1"_qs));
+        auto* perimeter = qobject_cast<QPushButton*>(control(WindowId::Square, u"Command1"_qs));
         QTest::mouseClick(perimeter, Qt::LeftButton);
         QVERIFY(result->font().pixelSize() < windowFont.pixelSize());
 

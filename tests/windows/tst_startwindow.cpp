@@ -4,7 +4,7 @@
 // The start window's behaviour: its calculator, its menu, its credits buttons and its exit.
 
 #include "app/application.h"
-#include "widgets/messagebox.h"
+#include "harness.h"
 #include "windows/contact.h"
 #include "windows/start/startwindow.h"
 
@@ -15,23 +15,12 @@
 #include <QRadioButton>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 Q_DECLARE_METATYPE(windows::WindowId)
 Q_DECLARE_METATYPE(windows::Contact)
 
-namespace {
-
-struct Message {
-    QString prompt, title;
-    int style;
-};
-
-// The result as the user's locale writes it: the tables below use the point.
-QString local(QString text) {
-    return text.replace(u'.', QLocale::system().decimalPoint());
-}
-
-} // namespace
+using harness::local;
 
 class TestStartWindow : public QObject {
     Q_OBJECT
@@ -39,25 +28,17 @@ class TestStartWindow : public QObject {
     std::unique_ptr<StartWindow> window;
     std::vector<windows::WindowId> opened;
     int exits = 0;
-    std::vector<Message> messages;
+    harness::MessageRecorder messages;
 
-    template <class T> T* get(const char* name) { return window->findChild<T*>(name); }
-
-    void type(const char* box, const QString& text) {
-        auto* edit = get<QLineEdit>(box);
-        edit->clear();
-        QTest::keyClicks(edit, text);
-    }
-    void click(const char* button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
+    template <class T> T* get(const char* name) { return harness::get<T>(window.get(), name); }
+    void type(const char* box, const QString& text) { harness::type(window.get(), box, text); }
+    void click(const char* button) { harness::click(window.get(), button); }
     QString result() { return get<QLabel>("Label1")->text(); }
     QString greeting() { return get<QLabel>("Label4")->text(); }
 
 private slots:
     void initTestCase() {
         app::prepareApplication();
-        widgets::setMessageHook([this](const QString& prompt, const QString& title, int style) {
-            messages.push_back({prompt, title, style});
-        });
         // Where the environment names a separator, the locale must really use it.
         const QByteArray lang = qgetenv("LC_ALL");
         QCOMPARE(QLocale::system().decimalPoint(), lang.startsWith("de_") ? u"," : u".");
@@ -86,55 +67,24 @@ private slots:
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("7 + 2") << "7"
-                               << "2"
-                               << "Option1"
-                               << "9";
-        QTest::newRow("7 - 2") << "7"
-                               << "2"
-                               << "Option2"
-                               << "5";
-        QTest::newRow("7 * 2") << "7"
-                               << "2"
-                               << "Option3"
-                               << "14";
-        QTest::newRow("7 / 2") << "7"
-                               << "2"
-                               << "Option4"
-                               << "3.5";
-        QTest::newRow("2 - 7 is first minus second") << "2"
-                                                     << "7"
-                                                     << "Option2"
-                                                     << "-5";
-        QTest::newRow("empty boxes add to 0") << ""
-                                              << ""
-                                              << "Option1"
-                                              << "0";
-        QTest::newRow("12abc * 3") << "12abc"
-                                   << "3"
-                                   << "Option3"
-                                   << "36";
-        QTest::newRow("1 / 3 has 15 digits") << "1"
-                                             << "3"
-                                             << "Option4"
-                                             << "0.333333333333333";
-        QTest::newRow("typed with the point") << "2.5"
-                                              << "0.1"
-                                              << "Option1"
-                                              << "2.6";
+        const auto row = [](const char* name, const char* first, const char* second,
+                            const char* option, const char* expected) {
+            QTest::newRow(name) << first << second << option << expected;
+        };
+        row("7 + 2", "7", "2", "Option1", "9");
+        row("7 - 2", "7", "2", "Option2", "5");
+        row("7 * 2", "7", "2", "Option3", "14");
+        row("7 / 2", "7", "2", "Option4", "3.5");
+        row("2 - 7 is first minus second", "2", "7", "Option2", "-5");
+        row("empty boxes add to 0", "", "", "Option1", "0");
+        row("12abc * 3", "12abc", "3", "Option3", "36");
+        row("1 / 3 has 15 digits", "1", "3", "Option4", "0.333333333333333");
+        row("typed with the point", "2.5", "0.1", "Option1", "2.6");
         // Where the comma is the user's separator it is the point, elsewhere it ends the number.
-        QTest::newRow("a comma") << "2,5"
-                                 << "1"
-                                 << "Option1"
-                                 << (QLocale::system().decimalPoint() == u"," ? "3.5" : "3");
-        QTest::newRow("0 / 5") << "0"
-                               << "5"
-                               << "Option4"
-                               << "0";
-        QTest::newRow("large") << "1e200"
-                               << "1e100"
-                               << "Option3"
-                               << "1E+300";
+        row("a comma", "2,5", "1", "Option1",
+            QLocale::system().decimalPoint() == u"," ? "3.5" : "3");
+        row("0 / 5", "0", "5", "Option4", "0");
+        row("large", "1e200", "1e100", "Option3", "1E+300");
     }
     void calculator() {
         QFETCH(QString, first);
@@ -172,24 +122,17 @@ private slots:
         QTest::addColumn<QString>("second");
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("message");
-        QTest::newRow("5 / 0") << "5"
-                               << "0"
-                               << "Option4" << u"خطأ 11: القسمة على صفر"_qs;
-        QTest::newRow("0 / 0") << "0"
-                               << "0"
-                               << "Option4" << u"خطأ 6: تجاوز السعة"_qs;
-        QTest::newRow("-5 / 0") << "-5"
-                                << ""
-                                << "Option4" << u"خطأ 11: القسمة على صفر"_qs;
-        QTest::newRow("overflowing product") << "1e200"
-                                             << "1e200"
-                                             << "Option3" << u"خطأ 6: تجاوز السعة"_qs;
-        QTest::newRow("overflowing sum") << "1.7e308"
-                                         << "1.7e308"
-                                         << "Option1" << u"خطأ 6: تجاوز السعة"_qs;
-        QTest::newRow("number beyond a double") << "1e400"
-                                                << "1"
-                                                << "Option1" << u"خطأ 6: تجاوز السعة"_qs;
+        const QString byZero = u"خطأ 11: القسمة على صفر"_qs, overflow = u"خطأ 6: تجاوز السعة"_qs;
+        const auto row = [](const char* name, const char* first, const char* second,
+                            const char* option, const QString& message) {
+            QTest::newRow(name) << first << second << option << message;
+        };
+        row("5 / 0", "5", "0", "Option4", byZero);
+        row("0 / 0", "0", "0", "Option4", overflow);
+        row("-5 / 0", "-5", "", "Option4", byZero);
+        row("overflowing product", "1e200", "1e200", "Option3", overflow);
+        row("overflowing sum", "1.7e308", "1.7e308", "Option1", overflow);
+        row("number beyond a double", "1e400", "1", "Option1", overflow);
     }
     void errorsLeaveEverythingAsItWas() {
         QFETCH(QString, first);
@@ -226,11 +169,8 @@ private slots:
     }
 
     void arabicIndicDigits() {
-        auto* edit = get<QLineEdit>("Text1");
-        edit->clear();
-        for (QChar ch : u"١٢٫٥")
-            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-        QCOMPARE(edit->text(), u"١٢٫٥");
+        type("Text1", u"١٢٫٥"_qs);
+        QCOMPARE(get<QLineEdit>("Text1")->text(), u"١٢٫٥");
         type("Text2", "2");
         QTest::mouseClick(get<QRadioButton>("Option3"), Qt::LeftButton);
         click("Command11");
