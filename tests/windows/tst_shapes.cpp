@@ -347,6 +347,10 @@ private slots:
     }
 
     void contactsReplaceEachOther() {
+        QWidget* start = open(WindowId::Start);
+        for (const char* button : {"Command7", "Command8", "Command9"})
+            click(start, button);
+        QCOMPARE(greeting(start), windows::contactText(windows::Contact::Website));
         QWidget* square = open(WindowId::Square);
         click(square, "Command4");
         click(square, "Command6");

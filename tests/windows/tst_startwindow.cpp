@@ -5,7 +5,6 @@
 
 #include "app/application.h"
 #include "harness.h"
-#include "windows/contact.h"
 #include "windows/start/startwindow.h"
 
 #include <QLabel>
@@ -18,7 +17,6 @@
 #include <optional>
 
 Q_DECLARE_METATYPE(windows::WindowId)
-Q_DECLARE_METATYPE(windows::Contact)
 
 using harness::local;
 
@@ -201,26 +199,6 @@ private slots:
         click("Command10");
         QCOMPARE(exits, 1);
         QVERIFY(opened.empty());
-    }
-
-    void credits_data() {
-        QTest::addColumn<QStringList>("buttons");
-        QTest::addColumn<windows::Contact>("shown");
-        QTest::newRow("designer") << QStringList{"Command7"} << windows::Contact::Credit;
-        QTest::newRow("mail") << QStringList{"Command8"} << windows::Contact::Email;
-        QTest::newRow("site") << QStringList{"Command9"} << windows::Contact::Website;
-        QTest::newRow("each replaces the last")
-            << QStringList{"Command7", "Command8", "Command9"} << windows::Contact::Website;
-        QTest::newRow("twice is once")
-            << QStringList{"Command8", "Command8"} << windows::Contact::Email;
-    }
-    void credits() {
-        QFETCH(QStringList, buttons);
-        QFETCH(windows::Contact, shown);
-        for (const QString& b : buttons)
-            click(qPrintable(b));
-        QCOMPARE(greeting(), windows::contactText(shown));
-        QVERIFY(messages.empty());
     }
 };
 
