@@ -176,30 +176,22 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("expected");
         const int down = Qt::Key_Down, up = Qt::Key_Up, left = Qt::Key_Left, right = Qt::Key_Right;
-        QTest::newRow("none, Down from the first") << ""
-                                                   << "Option1" << down << "Option2";
-        QTest::newRow("none, Right from the first") << ""
-                                                    << "Option1" << right << "Option2";
-        QTest::newRow("none, Up on the first") << ""
-                                               << "Option1" << up << "Option1";
-        QTest::newRow("none, Left on the first") << ""
-                                                 << "Option1" << left << "Option1";
-        QTest::newRow("Down") << "Option2"
-                              << "Option2" << down << "Option3";
-        QTest::newRow("Right") << "Option2"
-                               << "Option2" << right << "Option3";
-        QTest::newRow("Up") << "Option3"
-                            << "Option3" << up << "Option2";
-        QTest::newRow("Left") << "Option2"
-                              << "Option2" << left << "Option1";
-        QTest::newRow("Down at the last stays") << "Option4"
-                                                << "Option4" << down << "Option4";
-        QTest::newRow("Right at the last stays") << "Option4"
-                                                 << "Option4" << right << "Option4";
-        QTest::newRow("none, Up on the last") << ""
-                                              << "Option4" << up << "Option3";
-        QTest::newRow("focus elsewhere in the group") << "Option1"
-                                                      << "Option3" << down << "Option4";
+        const auto row = [](const char* name, const char* checked, const char* focused, int key,
+                            const char* expected) {
+            QTest::newRow(name) << checked << focused << key << expected;
+        };
+        row("none, Down from the first", "", "Option1", down, "Option2");
+        row("none, Right from the first", "", "Option1", right, "Option2");
+        row("none, Up on the first", "", "Option1", up, "Option1");
+        row("none, Left on the first", "", "Option1", left, "Option1");
+        row("Down", "Option2", "Option2", down, "Option3");
+        row("Right", "Option2", "Option2", right, "Option3");
+        row("Up", "Option3", "Option3", up, "Option2");
+        row("Left", "Option2", "Option2", left, "Option1");
+        row("Down at the last stays", "Option4", "Option4", down, "Option4");
+        row("Right at the last stays", "Option4", "Option4", right, "Option4");
+        row("none, Up on the last", "", "Option4", up, "Option3");
+        row("focus elsewhere in the group", "Option1", "Option3", down, "Option4");
     }
     void arrowKeysChooseTheOperation() {
         QFETCH(QString, checked);
