@@ -9,7 +9,6 @@
 
 #include "harness.h"
 #include "windows/contact.h"
-#include "windows/create.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -35,7 +34,7 @@ std::map<WindowId, std::unique_ptr<QWidget>> built;
 QWidget* window(WindowId id) {
     auto& slot = built[id];
     if (!slot)
-        slot.reset(windows::createWindow(id, StartWindow::Actions{[](WindowId) {}, [] {}}));
+        slot = harness::build(id);
     return slot.get();
 }
 
