@@ -72,6 +72,10 @@ QJsonValue form(WindowId id) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // The windows go before the application does.
+    const struct Close {
+        ~Close() { built.clear(); }
+    } close;
     if (argc != 2) {
         std::fprintf(stderr, "usage: kozmat-describe FILE\n");
         return 2;
