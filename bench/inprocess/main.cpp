@@ -14,6 +14,7 @@
 // where a measure is repeated; a line "error\t..." and exit status 1 when something is wrong.
 
 #include "app/application.h"
+#include "platform/fonts.h"
 #include "widgets/messagebox.h"
 #include "windows/catalogue.h"
 
@@ -205,6 +206,7 @@ void timeCalculator(app::Application& application, const windows::Calculator& ca
 int main(int argc, char* argv[]) {
     QElapsedTimer total;
     total.start();
+    platform::startOnOwnFonts(); // as the program starts
     QApplication qapp(argc, argv);
     int reps = 200, order = 0;
     const QStringList args = QApplication::arguments();

@@ -5,6 +5,7 @@
 
 #include "access/keyboard.h"
 #include "look/look.h"
+#include "platform/fonts.h"
 #include "platform/program.h"
 #include "platform/toolkittexts.h"
 #include "widgets/messagebox.h"
@@ -32,6 +33,17 @@ Application::Application() {
         windows_.add(id, [id, actions] { return windows::createWindow(id, actions); });
 }
 
+namespace {
+
+// The welcome box is drawn from the embedded fonts alone; every later window also has the
+// system's fonts for what they lack (a pasted Hebrew letter, say).
+void loadSystemFonts() {
+    if (platform::loadSystemFonts())
+        look::refreshFonts();
+}
+
+} // namespace
+
 void Application::start() {
     // Nothing of the program is visible before the welcome message, and the message comes up
     // as early as possible: the start window is built, hidden, only once the message box is
@@ -44,12 +56,14 @@ void Application::start() {
         if (!box || !box->windowHandle() || !box->windowHandle()->isExposed())
             return;
         welcomed.stop();
+        loadSystemFonts();
         windows_.prepare(WindowId::Start);
     });
     welcomed.start();
     widgets::showMessage(QStringLiteral("أهلا و سهلا بكم في كوزماط الإصدار الأول"),
                          QStringLiteral("ترحيب"), widgets::SystemModal);
     welcomed.stop();
+    loadSystemFonts(); // when the box was answered before it was drawn
     windows_.show(WindowId::Start);
     windows_.prepareInIdle({WindowId::Square, WindowId::Rectangle, WindowId::Rhombus,
                             WindowId::Parallelogram, WindowId::Circle, WindowId::Triangle});

@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "platform/desktop.h"
+#include "platform/fonts.h"
 
 #include <QApplication>
 
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     if (!platform::findDisplay())
         return 1;
     platform::setDesktopIdentity();
+    platform::startOnOwnFonts();
     QApplication qapp(argc, argv);
     app::Application application;
     application.start();

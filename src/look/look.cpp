@@ -29,16 +29,23 @@ namespace {
 // pixels every caption fits its box, at 12 some twenty formulas and definitions lose words.
 constexpr int fontPixelSize = 10;
 
+const QString latinFont = QStringLiteral(":/fonts/latin.ttf");
+const QString arabicFont = QStringLiteral(":/fonts/arabic.ttf");
+bool installed = false;
+
 // Registers an embedded font in place (the resource is stored uncompressed, so no copy is
-// made) and returns its family name.
-QString registerFont(const QString& path) {
+// made) and returns its id.
+int addFont(const QString& path) {
     const QResource resource(path);
     Q_ASSERT(resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression);
     const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
                                                     static_cast<qsizetype>(resource.size()));
-    const int id = QFontDatabase::addApplicationFontFromData(data);
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    return families.value(0);
+    return QFontDatabase::addApplicationFontFromData(data);
+}
+
+// Registers an embedded font and returns its family name.
+QString registerFont(const QString& path) {
+    return QFontDatabase::applicationFontFamilies(addFont(path)).value(0);
 }
 
 // The icon of the windows and message boxes, read and decoded when the first of them shows.
@@ -65,12 +72,11 @@ void fillWithButtonFace(QWidget* widget, const QColor& face) {
 } // namespace
 
 void installLook() {
-    static bool installed = false;
     if (std::exchange(installed, true))
         return;
     initResources();
-    const QString latin = registerFont(QStringLiteral(":/fonts/latin.ttf"));
-    const QString arabic = registerFont(QStringLiteral(":/fonts/arabic.ttf"));
+    const QString latin = registerFont(latinFont);
+    const QString arabic = registerFont(arabicFont);
 
     // The text is set in pixels, so the style's measures stay as at 96 dots per inch whatever
     // the font resolution: else a radio button's circle outgrows its caption's line.
@@ -85,6 +91,16 @@ void installLook() {
     font.setWeight(QFont::Normal);
     font.setHintingPreference(QFont::PreferVerticalHinting);
     QApplication::setFont(font);
+}
+
+void refreshFonts() {
+    if (!installed)
+        return;
+    // Each change of the registered fonts empties the toolkit's font list; it is listed again,
+    // the system's fonts with it, only once a font is next looked up: after both are back.
+    QFontDatabase::removeAllApplicationFonts();
+    addFont(latinFont);
+    addFont(arabicFont);
 }
 
 void prepareWindow(QWidget* window, QWidget* firstTabStop) {

@@ -15,6 +15,11 @@ namespace look {
 // nothing.
 void installLook();
 
+// Registers the embedded fonts again, for a font configuration loaded after installLook()
+// (platform::loadSystemFonts): the toolkit lists the fonts anew, the program's own among them,
+// and finds its fallback fonts there. Does nothing before installLook().
+void refreshFonts();
+
 // Finishes a window built from its form: the window, its frames, labels and picture boxes that
 // set no background colour of their own are filled with the button-face colour, like the
 // standard controls they stand for; and the focus starts at the window's first tab stop.
