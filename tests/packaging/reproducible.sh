@@ -64,7 +64,8 @@ program=$root/usr/bin/كوزماط
 report=$(hardening-check --verbose "$program") || true
 echo "$report"
 # The flags reached the compiler (an "unknown" or a toolchain "no" below says nothing of it).
-main_command=$(grep -F '"command"' "$one/build-package/compile_commands.json" | grep -F 'src/app/main.cpp')
+main_command=$(grep -F '"command"' "$one/build-package/compile_commands.json" |
+    grep -F 'src/app/main.cpp')
 for flag in -D_FORTIFY_SOURCE=2 -fstack-protector-strong -fstack-clash-protection -fcf-protection \
     -Werror=format-security -fPIE; do
     grep -q -- " $flag " <<<"$main_command" || fail "the compiler did not get $flag"
@@ -105,8 +106,9 @@ while IFS= read -r line; do
         [ -z "$big_frames" ] || fail "stack frames without stack-clash probes:"$'\n'"$big_frames"
         echo "accepted: no stack-clash probes, no frame of 4 KiB or more or of run-time size" ;;
     " Control flow integrity: no"*)
-        [ ${#crt_unmarked[@]} -gt 0 ] || fail "no control-flow marking, yet the C start-up files have it"
-        echo "accepted: no control-flow marking, the start-up files ${crt_unmarked[*]} having none" ;;
+        [ ${#crt_unmarked[@]} -gt 0 ] ||
+            fail "no control-flow marking, yet the C start-up files have it"
+        echo "accepted: no control-flow marking, as ${crt_unmarked[*]} have none" ;;
     " "*": "*) fail "hardening-check: $line" ;;
     esac
 done < <(grep -v '^\s*\(unprotected\|protected\):' <<<"$report" | tail -n +2)
