@@ -60,3 +60,14 @@ generate_locales() {
         as_root localedef -i "$name" -f UTF-8 "$name.UTF-8"
     done
 }
+
+# source_date_epoch : the time the sources last changed, in seconds since 1970, for builds that
+# must not depend on when they ran: the last commit's time, or in a tree without its git history
+# (a copy, an unpacked tarball, a machine without git) the time of the changelog's top entry.
+source_date_epoch() {
+    if [ -e "$KOZMAT_ROOT/.git" ] && command -v git >/dev/null 2>&1; then
+        git -C "$KOZMAT_ROOT" log -1 --format=%ct
+    else
+        dpkg-parsechangelog -l "$KOZMAT_ROOT/packaging/changelog" -S Timestamp
+    fi
+}

@@ -14,6 +14,16 @@ rm -rf "$prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 [ -x "$prefix/bin/كوزماط" ] || fail "no executable bin/كوزماط"
+# The Latin command and its manual page are links to the program's own.
+[ "$(readlink "$prefix/bin/kozmat")" = كوزماط ] || fail "bin/kozmat is not a link to كوزماط"
+man=$prefix/share/man/man1
+[ "$(readlink "$man/kozmat.1.gz")" = كوزماط.1.gz ] && [ -f "$man/كوزماط.1.gz" ] ||
+    fail "no manual page kozmat.1.gz beside كوزماط.1.gz"
+# Typed as kozmat, it is the program: without a display it says it needs one, and stops.
+said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 \
+    "$prefix/bin/kozmat" 2>&1) && status=0 || status=$?
+[ "$status" = 1 ] && grep -q 'needs a desktop' <<<"$said" ||
+    fail "kozmat without a display: status $status, said: $said"
 desktop=$prefix/share/applications/org.example.Kozmat.desktop
 desktop-file-validate "$desktop" || fail "desktop entry does not validate"
 grep -qx 'Exec=كوزماط' "$desktop" || fail "desktop entry does not start bin/كوزماط"
