@@ -4,6 +4,7 @@
 #include "app/application.h"
 
 #include "access/keyboard.h"
+#include "access/readerfilter.h"
 #include "look/look.h"
 #include "platform/program.h"
 #include "platform/toolkittexts.h"
@@ -20,6 +21,7 @@ void prepareApplication() {
     look::installLook();
     platform::installToolkitTexts();
     accessibility::installEnterClicks();
+    accessibility::installReaderFilter();
 }
 
 Application::Application() {
