@@ -8,6 +8,8 @@
 #include "numeric/resulttext.h"
 #include "platform/separator.h"
 #include "widgets/resultdisplay.h"
+#include "windows/catalogue.h"
+#include "windows/create.h"
 #include "windows/shapes/circlewindow.h"
 #include "windows/shapes/parallelogramwindow.h"
 #include "windows/shapes/rectanglewindow.h"
@@ -15,6 +17,7 @@
 #include "windows/shapes/squarewindow.h"
 #include "windows/start/startwindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetricsF>
@@ -26,6 +29,10 @@
 #include <QTest>
 #include <map>
 #include <memory>
+#include <set>
+#include <string>
+
+Q_DECLARE_METATYPE(windows::WindowId)
 
 namespace {
 
@@ -279,6 +286,43 @@ private slots:
         QTest::mouseClick(perimeter, Qt::LeftButton);
         checkShownWhole(result,
                         numeric::resultText(-4.9382715604938e-100, platform::decimalSeparator()));
+    }
+
+    // Flat review and a result box with the focus read a result with its caption: the caption
+    // beside it in its frame labels it. The circle's boxes have none beside them; their own
+    // name is the caption there.
+    void resultsLabelledByCaption_data() {
+        QTest::addColumn<windows::WindowId>("window");
+        QTest::addColumn<QString>("output");
+        std::set<std::pair<windows::WindowId, std::string>> seen;
+        for (const windows::Calculator& c : windows::calculators())
+            if (seen.insert({c.window, c.output}).second)
+                QTest::addRow("%s %s", windows::windowInfo(c.window).form, c.output)
+                    << c.window << QString::fromUtf8(c.output);
+    }
+    void resultsLabelledByCaption() {
+        QFETCH(windows::WindowId, window);
+        QFETCH(QString, output);
+        const std::unique_ptr<QWidget> built(windows::createWindow(window));
+        auto* result = built->findChild<QWidget*>(output);
+        QVERIFY(result);
+        const QString caption = u"النتيجة"_qs;
+        QList<QLabel*> captions;
+        for (QLabel* label :
+             result->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (label->text() == caption)
+                captions << label;
+        if (captions.isEmpty()) {
+            QCOMPARE(result->accessibleName(), caption);
+            return;
+        }
+        QCOMPARE(captions.size(), 1);
+        QStringList labelledBy;
+        const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(result);
+        QVERIFY(accessible);
+        for (const auto& [label, relation] : accessible->relations(QAccessible::Label))
+            labelledBy << label->text(QAccessible::Name);
+        QVERIFY2(labelledBy.contains(caption), qPrintable(labelledBy.join(u", ")));
     }
 
     void cleanupTestCase() {
