@@ -14,11 +14,16 @@ QAccessible::UpdateHandler previousHandler = nullptr;
 
 // A line edit clears its selection in its focus-out, when the application's focus has already
 // moved on; Orca still takes the box for the focus then, and says so in English.
+// A window built hidden, ahead of its first showing, sends what its controls are while hidden;
+// the reader keeps that and takes them for hidden still once the window is shown.
 bool unheard(const QAccessibleEvent* event) {
-    if (event->type() != QAccessible::TextSelectionChanged)
-        return false;
     const auto* widget = qobject_cast<const QWidget*>(event->object());
-    return widget && widget != QApplication::focusWidget();
+    if (!widget)
+        return false;
+    if (!widget->isWindow() && !widget->window()->isVisible())
+        return true;
+    return event->type() == QAccessible::TextSelectionChanged &&
+           widget != QApplication::focusWidget();
 }
 
 void filter(QAccessibleEvent* event) {

@@ -94,7 +94,7 @@ CONF
     press Return "النتيجة 10"
     # The same result again is heard again.
     press Return "النتيجة 10"
-    local operation
+    local operation since
     for operation in "الطرح (-)=6" "الضرب (*)=16" "القسمة (/)=4"; do
         backto "منتقى زر مذياع"
         press Down "${operation%=*}"
@@ -115,12 +115,17 @@ CONF
     # The result box with the focus: its caption, then what it holds.
     tabto "مساحة المربع"
     grep -qF "النتيجة" <<<"$heard" || fail "the result box was read without its caption"
+    # Flat review's current line (keypad 8, read as KP_Up with Num Lock off): result and caption.
+    since=$(lines)
+    key KP_Up
+    settle "$since"
+    tail -n +"$((since + 1))" "$spoken" | grep -F "16" | grep -qF "النتيجة" ||
+        fail "flat review read the result without its caption"
     tabto "موقعي زر ضغط"
     press Return "$website"
 
     # Closed as by the window manager's close box (Alt+F4 would have Orca name the Alt key in
     # its own, untranslated word): back to the start window, its e-mail, then the farewell.
-    local since
     since=$(lines)
     /usr/bin/python3 -c 'import sys; sys.path.insert(0, sys.argv[1]); from session import X11
 X11().close_window(int(sys.argv[2]))' "$here" "$(xdotool getactivewindow)"
