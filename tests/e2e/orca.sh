@@ -112,7 +112,7 @@ CONF
     key 4
     tabto "المساحة زر ضغط"
     press Return "النتيجة 16"
-    # The result box with the focus: its caption, then what it holds.
+    # The result box with the focus is read with its caption.
     tabto "مساحة المربع"
     grep -qF "النتيجة" <<<"$heard" || fail "the result box was read without its caption"
     # Flat review's current line (keypad 8, read as KP_Up with Num Lock off): result and caption.
@@ -220,11 +220,10 @@ keyto() {
 tabto() { keyto Tab "$1"; }
 backto() { keyto shift+Tab "$1"; }
 
-attempt=1
-while otherOrcas; do
+for ((attempt = 0; attempt < 30; attempt++)); do
+    otherOrcas || break
     echo "waiting for another Orca to end"
     sleep 2
-    ((attempt++ < 60)) || break
 done
 if (session "$out/first"); then
     echo "PASS: results and contact texts spoken, and nothing Latin but Orca's own lines"
@@ -232,6 +231,9 @@ if (session "$out/first"); then
 fi
 grep -qF "Another screen reader" "$out/first/orca.log" 2>/dev/null || exit 1
 echo "another Orca was running: once more"
-for ((attempt = 0; attempt < 60; attempt++)); do otherOrcas || break; sleep 2; done
+for ((attempt = 0; attempt < 30; attempt++)); do
+    otherOrcas || break
+    sleep 2
+done
 (session "$out/second") || exit 1
 echo "PASS: results and contact texts spoken, and nothing Latin but Orca's own lines"
