@@ -12,16 +12,16 @@ namespace {
 
 QAccessible::UpdateHandler previousHandler = nullptr;
 
-// A line edit clears its selection in its focus-out, when the application's focus has already
-// moved on; Orca still takes the box for the focus then, and says so in English.
-// A window built hidden, ahead of its first showing, sends what its controls are while hidden;
-// the reader keeps that and takes them for hidden still once the window is shown.
 bool unheard(const QAccessibleEvent* event) {
     const auto* widget = qobject_cast<const QWidget*>(event->object());
     if (!widget)
         return false;
+    // Windows are built hidden ahead of their first showing; what their controls send then
+    // leaves Orca taking the frames for hidden once the window is shown.
     if (!widget->isWindow() && !widget->window()->isVisible())
         return true;
+    // A line edit clears its selection in its focus-out, when the application's focus has
+    // already moved on; Orca still takes the box for the focus then, and says so in English.
     return event->type() == QAccessible::TextSelectionChanged &&
            widget != QApplication::focusWidget();
 }
