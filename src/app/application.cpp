@@ -4,6 +4,7 @@
 #include "app/application.h"
 
 #include "access/keyboard.h"
+#include "access/readerfilter.h"
 #include "look/look.h"
 #include "platform/fonts.h"
 #include "platform/program.h"
@@ -21,6 +22,7 @@ void prepareApplication() {
     look::installLook();
     platform::installToolkitTexts();
     accessibility::installEnterClicks();
+    accessibility::installReaderFilter();
 }
 
 Application::Application() {

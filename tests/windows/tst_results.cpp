@@ -10,6 +10,7 @@
 #include "platform/separator.h"
 #include "widgets/resultdisplay.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetricsF>
@@ -258,6 +259,41 @@ private slots:
         QTest::mouseClick(perimeter, Qt::LeftButton);
         checkShownWhole(result,
                         numeric::resultText(-4.9382715604938e-100, platform::decimalSeparator()));
+    }
+
+    // Flat review and a result box with the focus read a result with its caption: the caption
+    // beside it in its frame labels it. The circle's boxes have none beside them; their own
+    // name is the caption there.
+    void resultsLabelledByCaption_data() {
+        QTest::addColumn<WindowId>("window");
+        QTest::addColumn<QString>("output");
+        for (const auto& [window, output] : resultControls())
+            QTest::addRow("%s %s", windows::windowInfo(window).form, qPrintable(output))
+                << window << output;
+    }
+    void resultsLabelledByCaption() {
+        QFETCH(WindowId, window);
+        QFETCH(QString, output);
+        const std::unique_ptr<QWidget> built = harness::build(window);
+        auto* result = built->findChild<QWidget*>(output);
+        QVERIFY(result);
+        const QString caption = u"النتيجة"_qs;
+        QList<QLabel*> captions;
+        for (QLabel* label :
+             result->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (label->text() == caption)
+                captions << label;
+        if (captions.isEmpty()) {
+            QCOMPARE(result->accessibleName(), caption);
+            return;
+        }
+        QCOMPARE(captions.size(), 1);
+        QStringList labelledBy;
+        const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(result);
+        QVERIFY(accessible);
+        for (const auto& [label, relation] : accessible->relations(QAccessible::Label))
+            labelledBy << label->text(QAccessible::Name);
+        QVERIFY2(labelledBy.contains(caption), qPrintable(labelledBy.join(u", ")));
     }
 
     void cleanupTestCase() {
