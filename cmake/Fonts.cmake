@@ -3,11 +3,12 @@
 
 # Finds the two fonts the program shows its texts in and writes a resource file that embeds
 # them, so that Arabic shows on a machine without an Arabic font. No font file is committed.
+# The fonts are the build machine's, also when building for another system.
 set(_font_dirs /usr/share/fonts/truetype/noto /usr/share/fonts/opentype/noto /usr/share/fonts)
 find_file(KOZMAT_ARABIC_FONT NotoSansArabicUI-Regular.ttf PATHS ${_font_dirs} NO_DEFAULT_PATH
-          REQUIRED DOC "Noto Sans Arabic UI, regular (Debian: fonts-noto-ui-core)")
+          NO_CMAKE_FIND_ROOT_PATH REQUIRED DOC "Noto Sans Arabic UI, regular (Debian: fonts-noto-ui-core)")
 find_file(KOZMAT_LATIN_FONT NotoSans-Regular.ttf PATHS ${_font_dirs} NO_DEFAULT_PATH
-          REQUIRED DOC "Noto Sans, regular (Debian: fonts-noto-core)")
+          NO_CMAKE_FIND_ROOT_PATH REQUIRED DOC "Noto Sans, regular (Debian: fonts-noto-core)")
 
 # kozmat_fonts_qrc(<out-var>): path of the generated .qrc
 function(kozmat_fonts_qrc out)

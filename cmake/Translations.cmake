@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Finds Qt's own Arabic translations (context menus, standard buttons) and writes a resource
-# file that embeds them, so that nothing is read from the disk at run time.
+# file that embeds them, so that nothing is read from the disk at run time. They are the build
+# machine's, also when building for another system.
 find_file(KOZMAT_QTBASE_AR qtbase_ar.qm PATHS /usr/share/qt6/translations NO_DEFAULT_PATH
-          REQUIRED DOC "Qt's Arabic translations (Debian: qt6-translations-l10n)")
+          NO_CMAKE_FIND_ROOT_PATH REQUIRED DOC "Qt's Arabic translations (Debian: qt6-translations-l10n)")
 
 # kozmat_translations_qrc(<out-var>): path of the generated .qrc
 function(kozmat_translations_qrc out)

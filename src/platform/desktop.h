@@ -10,11 +10,13 @@
 namespace platform {
 
 // The name the desktop knows the program by: its desktop entry, Wayland app_id and the class
-// part of every X window's WM_CLASS.
+// part of every X window's WM_CLASS; on Windows its AppUserModelID.
 inline constexpr char desktopId[] = "org.example.Kozmat";
 
 // Gives the program its desktop identity; call before the application object is built.
 void setDesktopIdentity();
+
+// The probes below are of X11 and Wayland (unix/desktop.cpp); Windows has no display to probe.
 
 // Whether an X server or a Wayland compositor answers.
 struct DisplayProbes {
@@ -31,7 +33,8 @@ std::optional<QByteArray> choosePlatform(const QByteArray& requested, const Disp
 DisplayProbes realDisplayProbes();
 
 // Before the application object is built: sets the platform to a display that answers, or
-// says on standard error that the program needs a desktop and returns false.
+// says on standard error that the program needs a desktop and returns false. On Windows there
+// is always a desktop.
 bool findDisplay();
 
 } // namespace platform

@@ -4,24 +4,8 @@
 #include "platform/separator.h"
 
 #include <QString>
-#include <langinfo.h>
-#include <locale.h>
 
 namespace platform {
-namespace {
-
-QString systemSeparator() {
-    // A locale object of its own, made from the environment: the answer does not depend on what
-    // the process's global locale was set to, or by whom (Qt sets it; a plug-in might reset it).
-    const locale_t numeric = newlocale(LC_NUMERIC_MASK, "", locale_t(nullptr));
-    if (numeric == locale_t(nullptr))
-        return {}; // not installed, or a name the C library does not know
-    QString radix = QString::fromUtf8(nl_langinfo_l(RADIXCHAR, numeric));
-    freelocale(numeric);
-    return radix;
-}
-
-} // namespace
 
 bool usableSeparator(QStringView separator) {
     if (separator.size() != 1)
