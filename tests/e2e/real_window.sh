@@ -12,21 +12,7 @@ mkdir -p "$out"
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
 unset QT_QPA_PLATFORM
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# until DESCRIPTION COMMAND... : polls until the command succeeds (10 s at most).
-until_ok() {
-    local what=$1 i
-    shift
-    for ((i = 0; i < 200; i++)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.05
-    done
-    fail "timed out waiting for $what"
-}
-
-visible() { xdotool search --onlyvisible --name "^$1\$"; }
-pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+. "$(dirname "$0")/../common/shell.sh"
 
 # start_window_shot FILE : a picture of the start window once it is fully painted.
 start_window_shot() {

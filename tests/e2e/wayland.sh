@@ -10,7 +10,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 compositor=$1 program=$2 out=$3
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/../common/shell.sh"
 
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
 # The session module is imported from the source tree, which is left as it is.

@@ -9,7 +9,7 @@
 set -euo pipefail
 build=$1
 scratch=$2
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/../common/shell.sh"
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
 
 rm -rf "$scratch"

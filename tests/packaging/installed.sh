@@ -8,7 +8,7 @@
 set -euo pipefail
 build=$1
 prefix=$2
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/../common/shell.sh"
 
 rm -rf "$prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null

@@ -8,7 +8,7 @@
 set -euo pipefail
 source=$1
 scratch=$2
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/../common/shell.sh"
 export LC_ALL=C.UTF-8 TZ=UTC
 
 rm -rf "$scratch"

@@ -16,23 +16,9 @@ export WINEPREFIX=$out/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-pass() { echo "PASS: $*"; }
-
-# until_ok DESCRIPTION COMMAND... : polls until the command succeeds (30 s at most: Wine is slow
-# to start a program the first time).
-until_ok() {
-    local what=$1 i
-    shift
-    for ((i = 0; i < 300; i++)); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    fail "timed out waiting for $what"
-}
+. "$(dirname "$0")/../common/shell.sh"
+# Wine is slow to start a program the first time.
+UNTIL_SECONDS=30
 
 xvfb_pid=
 cleanup() {
@@ -40,12 +26,7 @@ cleanup() {
     [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
-exec 3>"$out/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$out/xvfb.log" 2>&1 </dev/null &
-xvfb_pid=$!
-exec 3>&-
-until_ok "Xvfb" test -s "$out/display"
-export DISPLAY=:$(head -n 1 "$out/display")
+start_xvfb "$out" 1280x1024
 wineboot -i >"$out/wineboot.log" 2>&1 || fail "no Wine prefix: $(tail -n 5 "$out/wineboot.log")"
 
 # --- install
@@ -65,10 +46,6 @@ grep -qF 'C:\Program Files\Kozmat\uninstall.exe' <<<"$uninstall_string" ||
 pass "silent install: Program Files\\Kozmat, Start menu shortcut, Apps & features entry"
 
 # --- the program, as a Windows user starts it, and the same program built for Linux
-visible() { xdotool search --onlyvisible --name "^$1\$"; }
-gone() { ! visible "$1"; }
-pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
-
 # shot_of TITLE FILE : a picture of the window with this title, once the window is painted
 # (its greeting label, at 184,480 in the start window, is light blue; other windows: at once).
 shot_of() {
