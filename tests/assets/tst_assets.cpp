@@ -301,8 +301,6 @@ class TestAssets : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(assets); }
-
     void decodes_data();
     void decodes();
     void jpegFormat_data();
