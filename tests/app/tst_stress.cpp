@@ -149,20 +149,20 @@ struct Storm {
     QString outcome;
 };
 const Storm storm[] = {
-    {WindowId::Start, "Command11", "Option1", {"5", "0"}, "5"},
-    {WindowId::Start, "Command11", "Option2", {"5", "0"}, "5"},
-    {WindowId::Start, "Command11", "Option3", {"5", "0"}, "0"},
-    {WindowId::Start, "Command11", "Option4", {"5", "0"}, divisionByZero},
-    {WindowId::Square, "Command1", nullptr, {"1e308"}, overflow}, // 1e308 × 4
-    {WindowId::Square, "Command2", nullptr, {"3"}, "9"},
-    {WindowId::Rectangle, "Command1", nullptr, {"0.5", "1e308"}, "5E+307"},
-    {WindowId::Rectangle, "Command2", nullptr, {"0.5", "1e308"}, overflow},
-    {WindowId::Rhombus, "Command1", nullptr, {"2.5"}, "10"},
-    {WindowId::Rhombus, "Command2", nullptr, {"4", "1e308"}, overflow}, // 1e308 × 4 ÷ 2
-    {WindowId::Parallelogram, "Command1", nullptr, {"1e308", "7"}, overflow},
-    {WindowId::Parallelogram, "Command2", nullptr, {"6", "1.5"}, "9"},
-    {WindowId::Circle, "Command1", nullptr, {"1e308"}, overflow},
-    {WindowId::Circle, "Command2", nullptr, {"2.5"}, "19.625"},
+    {WindowId::Start,         "Command11", "Option1", {"5", "0"},       "5"           },
+    {WindowId::Start,         "Command11", "Option2", {"5", "0"},       "5"           },
+    {WindowId::Start,         "Command11", "Option3", {"5", "0"},       "0"           },
+    {WindowId::Start,         "Command11", "Option4", {"5", "0"},       divisionByZero},
+    {WindowId::Square,        "Command1",  nullptr,   {"1e308"},        overflow      }, // 1e308 × 4
+    {WindowId::Square,        "Command2",  nullptr,   {"3"},            "9"           },
+    {WindowId::Rectangle,     "Command1",  nullptr,   {"0.5", "1e308"}, "5E+307"      },
+    {WindowId::Rectangle,     "Command2",  nullptr,   {"0.5", "1e308"}, overflow      },
+    {WindowId::Rhombus,       "Command1",  nullptr,   {"2.5"},          "10"          },
+    {WindowId::Rhombus,       "Command2",  nullptr,   {"4", "1e308"},   overflow      }, // 1e308 × 4 ÷ 2
+    {WindowId::Parallelogram, "Command1",  nullptr,   {"1e308", "7"},   overflow      },
+    {WindowId::Parallelogram, "Command2",  nullptr,   {"6", "1.5"},     "9"           },
+    {WindowId::Circle,        "Command1",  nullptr,   {"1e308"},        overflow      },
+    {WindowId::Circle,        "Command2",  nullptr,   {"2.5"},          "19.625"      },
 };
 
 const Storm& stormOf(const windows::Calculator& c) {
