@@ -8,7 +8,6 @@
 // usage: kozmat-describe FILE   (on any Qt platform; offscreen will do)
 
 #include "harness.h"
-#include "windows/contact.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -111,14 +110,14 @@ int main(int argc, char* argv[]) {
             o["option"] = control(c.window, c.option);
         calculators.append(o);
     }
-    for (const windows::ContactButton& b : windows::contactButtons()) {
-        const QJsonObject button = control(b.window, b.button);
+    for (const harness::ContactCase& c : harness::contactCases) {
+        const QJsonObject button = control(c.window, c.button);
         contacts.append(QJsonObject{
-            {"window",       form(b.window)                 },
-            {"button",       button                         },
-            {"text",         windows::contactText(b.contact)},
-            {"blanksBefore", b.blanksBefore                 },
-            {"blanksAfter",  b.blanksAfter                  }
+            {"window",       form(c.window)},
+            {"button",       button        },
+            {"text",         c.text        },
+            {"blanksBefore", c.blanksBefore},
+            {"blanksAfter",  c.blanksAfter }
         });
     }
 
