@@ -34,23 +34,23 @@ inline double rectangleArea(double width, double length) {
     return guarded([=] { return length * width; });
 }
 
+// Four equal sides, as the square's.
 inline double rhombusPerimeter(double side) {
-    return guarded([=] { return side * 4; });
+    return squarePerimeter(side);
 }
 
 inline double rhombusArea(double secondDiagonal, double firstDiagonal) {
     return guarded([=] { return (firstDiagonal * secondDiagonal) / 2; });
 }
 
+// Two pairs of equal sides, as the rectangle's: (shorter + longer) + (shorter + longer).
 inline double parallelogramPerimeter(double longerSide, double shorterSide) {
-    return guarded([=] {
-        const double sum = shorterSide + longerSide;
-        return sum + sum;
-    });
+    return rectanglePerimeter(longerSide, shorterSide);
 }
 
+// Height × base, as the rectangle's length × width.
 inline double parallelogramArea(double base, double height) {
-    return guarded([=] { return height * base; });
+    return rectangleArea(base, height);
 }
 
 inline double circlePerimeter(double radius) {
