@@ -5,7 +5,8 @@
 # Sourced, not run.
 
 KOZMAT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-KOZMAT_BUILD=${KOZMAT_BUILD:-$KOZMAT_ROOT/build}
+# The folder of the ordinary build (the preset "default").
+KOZMAT_BUILD=$KOZMAT_ROOT/build
 
 say() { printf '%s\n' "$*" >&2; }
 
@@ -43,13 +44,14 @@ install_packages() {
         "${missing[@]}" >/dev/null
 }
 
-# build DIR CMAKE-OPTIONS... : configures and builds into DIR. Configuring on every call makes
-# an option given now count in a folder configured before; when nothing changed it is quick.
+# build PRESET [CMAKE-OPTIONS...] : configures the build that PRESET names in CMakePresets.json
+# and builds it. Configuring on every call makes an option given now count in a folder
+# configured before; when nothing changed it is quick.
 build() {
-    local dir=$1
+    local preset=$1
     shift
-    cmake -S "$KOZMAT_ROOT" -B "$dir" -G "Unix Makefiles" -DKOZMAT_WERROR=ON "$@" >/dev/null
-    cmake --build "$dir" -j"$(nproc)" -- --no-print-directory
+    (cd "$KOZMAT_ROOT" && cmake --preset "$preset" "$@" >/dev/null &&
+        cmake --build --preset "$preset" -j"$(nproc)")
 }
 
 # generate_locales NAME... : makes the UTF-8 locales (e.g. fr_FR) that are not there yet.
