@@ -155,12 +155,13 @@ def main():
         args.callgrind_runs = 1
 
     build = args.build
-    ours = build / "kozmat" / "src" / "كوزماط"
-    watcher = build / "mapwatch"
+    ours = build / "src" / "كوزماط"
+    tools = build / "bench"
+    watcher = tools / "mapwatch"
     # Ours is also given Return on its welcome box, to time the start window after it.
     OURS, TEXT, BARE = "كوزماط (ours)", "text floor: one label", "bare floor: empty QWidget"
-    programs = [(OURS, ["-k", "--", str(ours)]), (TEXT, ["--", str(build / "textfloor")]),
-                (BARE, ["--", str(build / "floor")])]
+    programs = [(OURS, ["-k", "--", str(ours)]), (TEXT, ["--", str(tools / "textfloor")]),
+                (BARE, ["--", str(tools / "floor")])]
 
     waited = wait_for_quiet(args.quiet_load, args.quiet_wait)
     load_before = load_average()
@@ -216,7 +217,7 @@ def main():
                 display = Display()
                 env["DISPLAY"] = display.name
                 restarts += 1
-            p = subprocess.run([str(build / "kozmat-inprocess"), "--reps", str(args.reps),
+            p = subprocess.run([str(tools / "kozmat-inprocess"), "--reps", str(args.reps),
                                 "--order", str(i % 6)], env=env, capture_output=True, text=True,
                                timeout=600)
             for line in p.stdout.splitlines():

@@ -5,7 +5,8 @@
 # Sourced, not run.
 
 KOZMAT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-KOZMAT_BUILD=${KOZMAT_BUILD:-$KOZMAT_ROOT/build}
+# The folder of the ordinary build (the preset "default").
+KOZMAT_BUILD=$KOZMAT_ROOT/build
 
 say() { printf '%s\n' "$*" >&2; }
 
@@ -43,13 +44,14 @@ install_packages() {
         "${missing[@]}" >/dev/null
 }
 
-# build DIR CMAKE-OPTIONS... : configures and builds into DIR. Configuring on every call makes
-# an option given now count in a folder configured before; when nothing changed it is quick.
+# build PRESET [CMAKE-OPTIONS...] : configures the build that PRESET names in CMakePresets.json
+# and builds it. Configuring on every call makes an option given now count in a folder
+# configured before; when nothing changed it is quick.
 build() {
-    local dir=$1
+    local preset=$1
     shift
-    cmake -S "$KOZMAT_ROOT" -B "$dir" -G "Unix Makefiles" -DKOZMAT_WERROR=ON "$@" >/dev/null
-    cmake --build "$dir" -j"$(nproc)" -- --no-print-directory
+    (cd "$KOZMAT_ROOT" && cmake --preset "$preset" "$@" >/dev/null &&
+        cmake --build --preset "$preset" -j"$(nproc)")
 }
 
 # generate_locales NAME... : makes the UTF-8 locales (e.g. fr_FR) that are not there yet.
@@ -70,4 +72,52 @@ source_date_epoch() {
     else
         dpkg-parsechangelog -l "$KOZMAT_ROOT/packaging/changelog" -S Timestamp
     fi
+}
+
+# The steps of a script and their times, as a table when it ends, passed or failed: "step NAME"
+# ends the step before and begins this one. Steps of a script that another one runs go into
+# the caller's table (KOZMAT_STEPS names its file).
+KOZMAT_STEP=
+KOZMAT_STEP_BEGAN=0
+step() {
+    end_step passed
+    KOZMAT_STEP=$1
+    KOZMAT_STEP_BEGAN=$SECONDS
+    say "== $1"
+}
+end_step() {
+    [ -n "$KOZMAT_STEP" ] || return 0
+    printf '%s\t%s\t%s\n' "$KOZMAT_STEP" $((SECONDS - KOZMAT_STEP_BEGAN)) "$1" >>"$KOZMAT_STEPS"
+    KOZMAT_STEP=
+}
+minutes() { printf '%d min %02d s' $(($1 / 60)) $(($1 % 60)); }
+print_steps() {
+    local name seconds result total=0
+    say ""
+    say "| step | time | result |"
+    say "|---|---|---|"
+    while IFS=$'\t' read -r name seconds result; do
+        say "| $name | $(minutes "$seconds") | $result |"
+        total=$((total + seconds))
+    done <"$KOZMAT_STEPS"
+    say "| all | $(minutes "$total") | $1 |"
+}
+# time_steps : call once, at the top of a script made of steps.
+time_steps() {
+    KOZMAT_STEPS_OWN=
+    if [ -z "${KOZMAT_STEPS:-}" ]; then
+        KOZMAT_STEPS=$(mktemp)
+        KOZMAT_STEPS_OWN=yes
+        export KOZMAT_STEPS
+    fi
+    trap finish_steps EXIT
+}
+finish_steps() {
+    local status=$?
+    if [ $status = 0 ]; then end_step passed; else end_step FAILED; fi
+    if [ -n "$KOZMAT_STEPS_OWN" ]; then
+        if [ $status = 0 ]; then print_steps passed; else print_steps "FAILED (status $status)"; fi
+        rm -f "$KOZMAT_STEPS"
+    fi
+    exit $status
 }

@@ -14,9 +14,11 @@ import ctypes
 import functools
 import json
 import os
+import re
 import subprocess
 import sys
 import time
+import traceback
 
 import pyatspi
 from gi.repository import GLib
@@ -259,24 +261,9 @@ class Session:
 
 
 def pixel(ppm, x, y):
-    """The colour at x, y of a binary PPM as RRGGBB."""
-    fields, pos = [], 0
-    while len(fields) < 4:  # magic, width, height, maximum
-        while ppm[pos:pos + 1].isspace():
-            pos += 1
-        if ppm[pos:pos + 1] == b"#":
-            pos = ppm.index(b"\n", pos)
-            continue
-        end = pos
-        while not ppm[end:end + 1].isspace():
-            end += 1
-        fields.append(ppm[pos:end])
-        pos = end
-    if fields[0] != b"P6" or fields[3] != b"255":
-        raise Failure("unexpected screenshot format")
-    width = int(fields[1])
-    at = pos + 1 + 3 * (y * width + x)
-    return ppm[at:at + 3].hex().upper()
+    """The colour at x, y of a picture as RRGGBB."""
+    return subprocess.run(["convert", "-", "-format", f"%[hex:p{{{x},{y}}}]", "info:"],
+                          input=ppm, capture_output=True, check=True).stdout.decode()[:6]
 
 
 def control(window, described):
@@ -318,12 +305,36 @@ class Calculator:
                  lambda: self.result.name == expected)
 
 
+# The logs whose ends a failure shows, as (what, path): the program's standard error where it
+# goes to a file, the compositor's log.
+LOGS = []
+# A line of the Wayland protocol trace (WAYLAND_DEBUG), left out of the program's log shown.
+TRACE = re.compile(r"^\[ *\d+\.\d+\] ")
+
+
+def show_logs(lines=60):
+    for what, path in LOGS:
+        try:
+            with open(path, encoding="utf-8", errors="replace") as f:
+                kept = [line.rstrip("\n") for line in f if not TRACE.match(line)]
+        except OSError:
+            continue
+        print(f"--- {what}: the last {min(lines, len(kept))} of {len(kept)} lines of {path}",
+              file=sys.stderr)
+        print("\n".join(kept[-lines:]), file=sys.stderr)
+
+
 def run(main):
-    """Runs a session's main(); a failure is one line on standard error and status 1."""
+    """Runs a session's main(); a failure is one line on standard error, the ends of the logs
+    that may tell why, and status 1."""
     try:
         main()
-    except Failure as failure:
+    except Exception as failure:
         print(f"FAIL: {failure}", file=sys.stderr)
+        if not isinstance(failure, Failure):
+            traceback.print_exc()
+        sys.stdout.flush()
+        show_logs()
         sys.exit(1)
 
 

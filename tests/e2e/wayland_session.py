@@ -81,7 +81,9 @@ class Sway:
             f.write("output HEADLESS-1 resolution 1920x1200 scale 1.5\nxwayland disable\n")
         env = dict(os.environ, WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1",
                    WLR_RENDERER="pixman")
-        self.log = open(os.path.join(out, "sway.log"), "w")
+        log_path = os.path.join(out, "sway.log")
+        session.LOGS.append(("sway's log", log_path))
+        self.log = open(log_path, "w")
         self.proc = subprocess.Popen(["sway", "-c", conf], env=env, stdout=self.log,
                                      stderr=subprocess.STDOUT)
         self.keyboard = None
@@ -156,6 +158,7 @@ class KWin:
                    QT_LOGGING_RULES="kwin_scripting.debug=true")
         env.pop("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", None)
         self.log_path = os.path.join(out, "kwin.log")
+        session.LOGS.append(("KWin's log", self.log_path))
         self.log = open(self.log_path, "w")
         self.proc = subprocess.Popen(
             [binary, "--virtual", "--width", "1280", "--height", "800", "--socket", self.SOCKET,
@@ -455,6 +458,8 @@ def main():
         os.environ.pop("QT_QPA_PLATFORM", None)
         os.environ["WAYLAND_DEBUG"] = "client"
         protocol_log = os.path.join(out, "program.log")
+        session.LOGS.insert(0, ("the program's standard error, the protocol trace left out",
+                                protocol_log))
         with open(protocol_log, "w") as log, session.Session(program, out, stderr=log) as s:
             del os.environ["WAYLAND_DEBUG"]
             driver = Keyboard(desk) if kind == "sway" else Accessibility()
