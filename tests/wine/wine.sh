@@ -1,8 +1,8 @@
 # SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What the tests of the installers under Wine share: sourced, not run, by installer.sh and
-# upgrade.sh. The shell helpers of tests/common, Wine's settings, and a fresh prefix on a
-# private Xvfb display, ended with the script.
+# msi.sh. The shell helpers of tests/common, Wine's settings, a fresh prefix on a private Xvfb
+# display (ended with the script), and a Windows program run to its end.
 
 . "$(dirname "${BASH_SOURCE[0]}")/../common/shell.sh"
 # No .NET or Gecko: Wine would otherwise offer to download them while making the prefix.
@@ -28,4 +28,11 @@ wine_start() {
     export WINEPREFIX=$1/prefix
     timeout 300 wineboot -i >"$1/wineboot.log" 2>&1 ||
         fail "no Wine prefix: $(tail -n 5 "$1/wineboot.log")"
+}
+
+# run PROGRAM ARGS... : a Windows program, to its end and that of all it started (an uninstaller
+# runs on from a copy of itself); its registry is in the prefix's system.reg then.
+run() {
+    timeout 300 wine "$@" || fail "'$*' ended with status $?"
+    timeout 60 wineserver -w
 }
