@@ -11,7 +11,7 @@ namespace accessibility {
 
 // Enter and keypad Enter on a focused push button click it, exactly as Space does, in every
 // window of the program; buttons stay neither default nor auto-default. Installed once on the
-// application by installLook; later calls do nothing.
+// application, by app::prepareApplication; later calls do nothing.
 void installEnterClicks();
 
 // Up/Down and Left/Right move through the options in the given order (top to bottom) and

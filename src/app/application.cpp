@@ -5,10 +5,9 @@
 
 #include "access/keyboard.h"
 #include "access/readerfilter.h"
+#include "app/toolkittexts.h"
 #include "look/look.h"
 #include "platform/fonts.h"
-#include "platform/program.h"
-#include "platform/toolkittexts.h"
 #include "widgets/messagebox.h"
 #include "windows/create.h"
 
@@ -20,7 +19,7 @@ namespace app {
 
 void prepareApplication() {
     look::installLook();
-    platform::installToolkitTexts();
+    installToolkitTexts();
     accessibility::installEnterClicks();
     accessibility::installReaderFilter();
 }
@@ -36,6 +35,15 @@ Application::Application() {
 }
 
 namespace {
+
+// Every window disappears together, no window's closing logic runs, nothing is asked. Hidden
+// rather than closed: closing would run close events and could delete windows whose handler
+// is still on the stack.
+void endProgram() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
+}
 
 // The welcome box is drawn from the embedded fonts alone; every later window also has the
 // system's fonts for what they lack (a pasted Hebrew letter, say).
@@ -74,7 +82,7 @@ void Application::start() {
 void Application::exit() {
     widgets::showMessage(QStringLiteral("مع السلامة"), QStringLiteral("توديع"),
                          widgets::ApplicationModal, windows_.window(WindowId::Start));
-    platform::endProgram();
+    endProgram();
 }
 
 } // namespace app

@@ -3,7 +3,7 @@
 
 #include "app/registry.h"
 
-#include "widgets/screenfit.h"
+#include "app/screenfit.h"
 
 #include <QWindow>
 
@@ -53,7 +53,7 @@ QWidget* WindowRegistry::show(WindowId id) {
     }
     QWidget* w = s.window;
     if (!w->isVisible())
-        widgets::fitToScreen(w);
+        fitToScreen(w);
     w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
     w->show();
     w->raise();

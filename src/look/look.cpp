@@ -16,12 +16,6 @@
 #include <QStyleFactory>
 #include <utility>
 
-// Resources compiled into a static library are registered by hand.
-static void initResources() {
-    Q_INIT_RESOURCE(fonts);
-    Q_INIT_RESOURCE(assets);
-}
-
 namespace look {
 namespace {
 
@@ -74,7 +68,6 @@ void fillWithButtonFace(QWidget* widget, const QColor& face) {
 void installLook() {
     if (std::exchange(installed, true))
         return;
-    initResources();
     const QString latin = registerFont(latinFont);
     const QString arabic = registerFont(arabicFont);
 

@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include "numeric/arithmetic.h"
 #include "windows/contact.h"
 
-#include <QString>
 #include <span>
 #include <vector>
 
@@ -29,10 +29,24 @@ struct WindowInfo {
     const char* greeting;   // the label that contact buttons write into; none on the triangle page
 };
 const WindowInfo& windowInfo(WindowId id);
-// The window whose form has this name, if any.
-const WindowInfo* windowByForm(const QString& form);
 
 using Values = std::span<const double>;
+
+// What a calculator computes from the values it reads: one of numeric's formulas, given the
+// values in the order they are read, or one of the four operations. Throws
+// numeric::RuntimeError.
+class Formula {
+public:
+    Formula(double (*ofOne)(double)) : ofOne_(ofOne) {}
+    Formula(double (*ofTwo)(double, double)) : ofTwo_(ofTwo) {}
+    Formula(numeric::Operation operation) : operation_(operation) {}
+    double operator()(Values v) const;
+
+private:
+    double (*ofOne_)(double) = nullptr;
+    double (*ofTwo_)(double, double) = nullptr;
+    numeric::Operation operation_{};
+};
 
 struct Calculator {
     WindowId window;
@@ -43,10 +57,9 @@ struct Calculator {
     const char* output;
     // On the start window: the option button that chooses this operation.
     const char* option;
-    // The result from the values read, in the order of `inputs`; throws numeric::RuntimeError.
-    double (*formula)(Values);
+    Formula formula;
 };
-const std::vector<Calculator>& calculators();
+std::span<const Calculator> calculators();
 
 struct ContactButton {
     WindowId window;
@@ -54,7 +67,7 @@ struct ContactButton {
     Contact contact;
     int blanksBefore, blanksAfter;
 };
-const std::vector<ContactButton>& contactButtons();
+std::span<const ContactButton> contactButtons();
 
 // Binds the window's calculators and contact buttons, found by their object names.
 void bindCalculatorsAndContacts(QWidget* window, WindowId id);

@@ -4,7 +4,6 @@
 #include "windows/click.h"
 
 #include "numeric/runtimeerror.h"
-#include "platform/program.h"
 #include "widgets/messagebox.h"
 
 #include <new>
@@ -12,8 +11,9 @@
 namespace windows {
 namespace {
 
+// Titled with the application title, the program's name.
 void showError(const numeric::RuntimeError& error, QWidget* owner) {
-    widgets::showMessage(error.message(), platform::applicationTitle(), widgets::ApplicationModal,
+    widgets::showMessage(error.message(), QStringLiteral("كوزماط"), widgets::ApplicationModal,
                          owner);
 }
 

@@ -243,7 +243,7 @@ Label word(const char* tag, const char* file, int left, int right, int top, int 
 
 // A word given by its centre: 8 to 13 pixels high, `width` at most.
 Label word(const char* tag, const char* file, QPoint centre, int width) {
-    return {tag, file, centre, {12, 8}, {width, 13}, around(centre, width / 2 + 3)};
+    return {tag, file, centre, QSize(12, 8), QSize(width, 13), around(centre, width / 2 + 3)};
 }
 
 Label letter(const char* tag, const char* file, QPoint centre, QSize min, QSize max) {
@@ -301,8 +301,6 @@ class TestAssets : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(assets); }
-
     void decodes_data();
     void decodes();
     void jpegFormat_data();

@@ -8,7 +8,6 @@
 // usage: kozmat-describe FILE   (on any Qt platform; offscreen will do)
 
 #include "harness.h"
-#include "windows/contact.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -45,9 +44,11 @@ QJsonObject control(WindowId id, const char* objectName) {
     QString accessible = w->accessibleName();
     if (auto* button = qobject_cast<const QAbstractButton*>(w); button && accessible.isEmpty())
         accessible = button->text().remove(u'&');
-    QJsonObject o{{"name", name(objectName)},
-                  {"accessibleName", accessible},
-                  {"accessibleDescription", w->accessibleDescription()}};
+    QJsonObject o{
+        {"name",                  name(objectName)          },
+        {"accessibleName",        accessible                },
+        {"accessibleDescription", w->accessibleDescription()}
+    };
     if (auto* frame = qobject_cast<const QGroupBox*>(w->parentWidget()))
         o["frame"] = frame->title();
     if (auto* label = qobject_cast<const QLabel*>(w)) {
@@ -83,7 +84,10 @@ int main(int argc, char* argv[]) {
     QJsonArray windowList, calculators, contacts;
     for (WindowId id : windows::allWindowIds) {
         const windows::WindowInfo& info = windows::windowInfo(id);
-        QJsonObject w{{"form", form(id)}, {"caption", window(id)->windowTitle()}};
+        QJsonObject w{
+            {"form",    form(id)                 },
+            {"caption", window(id)->windowTitle()}
+        };
         if (info.menuButton)
             w["menuButton"] = control(WindowId::Start, info.menuButton);
         if (info.greeting)
@@ -94,20 +98,28 @@ int main(int argc, char* argv[]) {
         QJsonArray inputs;
         for (const QString& input : harness::distinctInputs(c))
             inputs.append(control(c.window, qPrintable(input)));
-        QJsonObject o{{"window", form(c.window)},
-                      {"button", control(c.window, c.button)},
-                      {"inputs", inputs},
-                      {"output", control(c.window, c.output)}};
+        const QJsonObject button = control(c.window, c.button),
+                          output = control(c.window, c.output);
+        QJsonObject o{
+            {"window", form(c.window)},
+            {"button", button        },
+            {"inputs", inputs        },
+            {"output", output        }
+        };
         if (c.option)
             o["option"] = control(c.window, c.option);
         calculators.append(o);
     }
-    for (const windows::ContactButton& b : windows::contactButtons())
-        contacts.append(QJsonObject{{"window", form(b.window)},
-                                    {"button", control(b.window, b.button)},
-                                    {"text", windows::contactText(b.contact)},
-                                    {"blanksBefore", b.blanksBefore},
-                                    {"blanksAfter", b.blanksAfter}});
+    for (const harness::ContactCase& c : harness::contactCases) {
+        const QJsonObject button = control(c.window, c.button);
+        contacts.append(QJsonObject{
+            {"window",       form(c.window)},
+            {"button",       button        },
+            {"text",         c.text        },
+            {"blanksBefore", c.blanksBefore},
+            {"blanksAfter",  c.blanksAfter }
+        });
+    }
 
     QFile out(QString::fromLocal8Bit(argv[1]));
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -115,7 +127,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     const QJsonObject all{
-        {"windows", windowList}, {"calculators", calculators}, {"contacts", contacts}};
+        {"windows",     windowList },
+        {"calculators", calculators},
+        {"contacts",    contacts   }
+    };
     out.write(QJsonDocument(all).toJson());
     return out.error() == QFile::NoError ? 0 : 1;
 }

@@ -109,8 +109,46 @@ std::unique_ptr<QWidget> build(windows::WindowId id) {
     return w;
 }
 
+namespace {
+
+const QString credit = u"تصميم وبرمجة: فريق كوزماط"_qs;
+const QString email = u"kozmat@example.org"_qs;
+const QString website = u"kozmat.example.org"_qs;
+using enum windows::WindowId;
+
+} // namespace
+
+const std::vector<ContactCase> contactCases = {
+    {Start,         "Command7", credit,  0, 0},
+    {Start,         "Command8", email,   0, 0},
+    {Start,         "Command9", website, 0, 0},
+    {Square,        "Command6", credit,  0, 1},
+    {Square,        "Command5", email,   1, 0},
+    {Square,        "Command4", website, 1, 1},
+    {Rectangle,     "Command6", credit,  2, 1},
+    {Rectangle,     "Command5", email,   1, 0},
+    {Rectangle,     "Command4", website, 0, 1},
+    {Rhombus,       "Command6", credit,  0, 1},
+    {Rhombus,       "Command5", email,   1, 0},
+    {Rhombus,       "Command4", website, 1, 1},
+    {Parallelogram, "Command6", credit,  2, 1},
+    {Parallelogram, "Command5", email,   2, 1},
+    {Parallelogram, "Command4", website, 2, 1},
+    {Circle,        "Command3", credit,  0, 0},
+    {Circle,        "Command4", email,   1, 0},
+    {Circle,        "Command5", website, 1, 1},
+};
+
 QString name(const char* utf8) {
     return QString::fromUtf8(utf8);
+}
+
+const windows::Calculator& calculator(windows::WindowId id, const QString& button,
+                                      const QString& option) {
+    for (const windows::Calculator& c : windows::calculators())
+        if (c.window == id && name(c.button) == button && name(c.option) == option)
+            return c;
+    qFatal("no calculator %s %s", qPrintable(button), qPrintable(option));
 }
 
 QStringList distinctInputs(const windows::Calculator& c) {

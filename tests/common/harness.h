@@ -73,7 +73,23 @@ QStringList allForms();
 // A window built on its own, shown; the start window's menu and exit do nothing.
 std::unique_ptr<QWidget> build(windows::WindowId id);
 
+// What each credits and contact button writes into its window's greeting label.
+struct ContactCase {
+    windows::WindowId window;
+    const char* button;
+    QString text;
+    int blanksBefore, blanksAfter;
+
+    QString shown() const {
+        return QString(blanksBefore, u' ') + text + QString(blanksAfter, u' ');
+    }
+};
+extern const std::vector<ContactCase> contactCases;
+
 QString name(const char* utf8);
+// The calculator of that button, and option if it has one; the test ends if there is none.
+const windows::Calculator& calculator(windows::WindowId id, const QString& button,
+                                      const QString& option = {});
 // Each box a calculator reads, once, in the order first read.
 QStringList distinctInputs(const windows::Calculator& c);
 // The form and button of a calculator, and its option if it has one: a row name.

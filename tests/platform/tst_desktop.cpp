@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/desktop.h"
+#include "platform/unix/displays.h"
 #include "widgets/messagebox.h"
 
 #include <QApplication>

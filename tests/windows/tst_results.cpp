@@ -6,8 +6,6 @@
 
 #include "app/application.h"
 #include "harness.h"
-#include "numeric/resulttext.h"
-#include "platform/separator.h"
 #include "widgets/resultdisplay.h"
 
 #include <QAccessible>
@@ -39,12 +37,12 @@ std::vector<std::pair<WindowId, QString>> resultControls() {
     return all;
 }
 
-// Values whose result texts are the longest there are: 22 characters with the minus sign, 15
-// significant digits and a three-digit exponent; 21 and 18 with shorter exponents or none.
-constexpr double longestValues[] = {
-    -1.23456789012345e-100, -8.88888888888888e-300, -4.44444444444444e+200,
-    -3.33333333333333e19,   -9.99999999999999e-10,  -0.000000000000001234567890123456,
-    -99999999999999.9,      -0.333333333333333,
+// The longest result texts there are: 22 characters with the minus sign, 15 significant digits
+// and a three-digit exponent; 21 and 18 with shorter exponents or none.
+const QString longestTexts[] = {
+    u"-1.23456789012345E-100"_qs, u"-8.88888888888888E-300"_qs, u"-4.44444444444444E+200"_qs,
+    u"-3.33333333333333E+19"_qs,  u"-9.99999999999999E-10"_qs,  u"-1.23456789012346E-15"_qs,
+    u"-99999999999999.9"_qs,      u"-0.333333333333333"_qs,
 };
 
 struct Separator {
@@ -142,9 +140,9 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         for (const auto& [window, control] : resultControls())
-            for (const double value : longestValues)
+            for (const QString& longest : longestTexts)
                 for (const Separator& s : separators) {
-                    const QString text = numeric::resultText(value, s.c);
+                    const QString text = QString(longest).replace(u'.', s.c);
                     QTest::addRow("%s %s %s %s", windows::windowInfo(window).form,
                                   qPrintable(control), qPrintable(text), s.name)
                         << window << control << text;
@@ -165,10 +163,6 @@ private slots:
                 .try_emplace(harness::name(windows::windowInfo(window).form) + u' ' + name, 1000)
                 .first->second;
         least = std::min(least, widget->font().pixelSize());
-    }
-
-    void longestAreTwentyTwoCharacters() {
-        QCOMPARE(numeric::resultText(longestValues[0], u'.'), u"-1.23456789012345E-100");
     }
 
     // After a long result a short one shows at the window's font again.
@@ -201,30 +195,31 @@ private slots:
     // The real calculators write through the same mechanism: the value typed into the first box
     // a calculator reads, 3 into its other boxes.
     void calculatorsShowWhole_data() {
-        QTest::addColumn<int>("calculator");
+        QTest::addColumn<WindowId>("id");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("shown");
         const auto row = [](const char* name, WindowId id, const char* button, const char* option,
-                            const char* typed, double value) {
-            const auto& all = windows::calculators();
-            for (std::size_t i = 0; i < all.size(); ++i)
-                if (all[i].window == id && harness::name(all[i].button) == button &&
-                    harness::name(all[i].option) == harness::name(option))
-                    QTest::newRow(name) << int(i) << QString(typed) << value;
+                            const char* typed, const char* shown) {
+            QTest::newRow(name) << id << QString(button) << QString(option) << QString(typed)
+                                << QString(shown);
         };
-        row("one third", WindowId::Start, "Command11", "Option4", "1", 1.0 / 3);
+        row("one third", WindowId::Start, "Command11", "Option4", "1", "0.333333333333333");
         row("square perimeter", WindowId::Square, "Command1", nullptr, "-1.23456789012345e-7",
-            -4.9382715604938e-07);
+            "-4.9382715604938E-07");
         row("square area", WindowId::Square, "Command2", nullptr, "-1.23456789012345e-60",
-            -1.23456789012345e-60 * -1.23456789012345e-60);
+            "1.52415787532387E-120");
         row("circle area", WindowId::Circle, "Command2", nullptr, "-9.99999999999999e-10",
-            -9.99999999999999e-10 * -9.99999999999999e-10 * 3.14);
+            "3.13999999999999E-18");
     }
     void calculatorsShowWhole() {
-        QFETCH(int, calculator);
+        QFETCH(WindowId, id);
+        QFETCH(QString, button);
+        QFETCH(QString, option);
         QFETCH(QString, typed);
-        QFETCH(double, value);
-        const windows::Calculator& c = windows::calculators()[std::size_t(calculator)];
+        QFETCH(QString, shown);
+        const windows::Calculator& c = harness::calculator(id, button, option);
         QWidget* w = window(c.window);
         const QStringList inputs = harness::distinctInputs(c);
         for (const QString& input : inputs)
@@ -232,8 +227,7 @@ private slots:
         if (c.option)
             harness::click(w, name(c.option));
         harness::click(w, name(c.button));
-        checkShownWhole(control(c.window, name(c.output)),
-                        numeric::resultText(value, platform::decimalSeparator()));
+        checkShownWhole(control(c.window, name(c.output)), harness::local(shown));
     }
 
     // Typing into a result box makes it an ordinary text box again; a 1 MB paste does not
@@ -257,8 +251,7 @@ private slots:
         QVERIFY(result->text().size() > 1000);
         QCOMPARE(result->font(), windowFont);
         QTest::mouseClick(perimeter, Qt::LeftButton);
-        checkShownWhole(result,
-                        numeric::resultText(-4.9382715604938e-100, platform::decimalSeparator()));
+        checkShownWhole(result, harness::local(u"-4.9382715604938E-100"_qs));
     }
 
     // Flat review and a result box with the focus read a result with its caption: the caption

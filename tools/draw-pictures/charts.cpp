@@ -148,7 +148,8 @@ QImage drawTriangleParts(int scale) {
     image.fill(background);
     const int right = draw::logicalWidth(image) - 1, bottom = draw::logicalHeight(image) - 1;
     draw::plotLine(image, {0, 0}, {0, bottom}, edge);
-    draw::plotOutline(image, {{1, 0}, {right, 0}, {right, bottom}, {1, bottom}}, frame);
+    draw::plotOutline(
+        image, {QPoint(1, 0), QPoint(right, 0), QPoint(right, bottom), QPoint(1, bottom)}, frame);
     whiteTriangle(image, left, top, corner);
 
     QPainter p(&image);
@@ -243,18 +244,20 @@ QImage drawTriangleKinds(int scale) {
     image.fill(background);
     const int right = draw::logicalWidth(image) - 1, bottom = draw::logicalHeight(image) - 1;
     draw::plotLine(image, {0, bottom}, {right, bottom}, edge);
-    draw::plotOutline(image, {{0, 0}, {right, 0}, {right, bottom - 1}, {0, bottom - 1}}, frame);
+    draw::plotOutline(
+        image, {QPoint(0, 0), QPoint(right, 0), QPoint(right, bottom - 1), QPoint(0, bottom - 1)},
+        frame);
 
     struct Kind {
         const char* name;
         QPoint a, b, c; // the base a–b, then the third vertex
     };
-    const Kind scalene{"مختلف الأضلاع", {24, 85}, {92, 85}, {33, 27}};
-    const Kind isosceles{"متساوي الساقين", {136, 85}, {181, 85}, {158, 10}};
-    const Kind equilateral{"متساوي الأضلاع", {27, 171}, {91, 171}, {59, 113}};
-    const Kind acute{"حاد الزوايا", {118, 171}, {194, 171}, {165, 114}};
-    const Kind rightAngled{"قائم الزاوية", {22, 240}, {95, 240}, {95, 194}};
-    const Kind obtuse{"منفرج الزاوية", {113, 240}, {167, 240}, {196, 189}};
+    const Kind scalene{"مختلف الأضلاع", QPoint(24, 85), QPoint(92, 85), QPoint(33, 27)};
+    const Kind isosceles{"متساوي الساقين", QPoint(136, 85), QPoint(181, 85), QPoint(158, 10)};
+    const Kind equilateral{"متساوي الأضلاع", QPoint(27, 171), QPoint(91, 171), QPoint(59, 113)};
+    const Kind acute{"حاد الزوايا", QPoint(118, 171), QPoint(194, 171), QPoint(165, 114)};
+    const Kind rightAngled{"قائم الزاوية", QPoint(22, 240), QPoint(95, 240), QPoint(95, 194)};
+    const Kind obtuse{"منفرج الزاوية", QPoint(113, 240), QPoint(167, 240), QPoint(196, 189)};
     for (const Kind& k : {scalene, isosceles, equilateral, acute, rightAngled, obtuse})
         whiteTriangle(image, k.a, k.b, k.c);
 

@@ -25,11 +25,11 @@ struct JpegPicture {
 };
 
 constexpr JpegPicture jpegPictures[] = {
-    {"square.jpg", drawSquare},
-    {"rectangle.jpg", drawRectangle},
-    {"rhombus.jpg", drawRhombus},
-    {"parallelogram.jpg", drawParallelogram},
-    {"circle.jpg", drawCircleChart},
+    {"square.jpg",         drawSquare       },
+    {"rectangle.jpg",      drawRectangle    },
+    {"rhombus.jpg",        drawRhombus      },
+    {"parallelogram.jpg",  drawParallelogram},
+    {"circle.jpg",         drawCircleChart  },
     {"triangle-parts.jpg", drawTriangleParts},
     {"triangle-kinds.jpg", drawTriangleKinds},
 };

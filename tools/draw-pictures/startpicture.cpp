@@ -29,7 +29,11 @@ qreal curveY(qreal x) {
     struct Bell {
         qreal centre, height, width;
     };
-    constexpr Bell bells[] = {{46, 40, 11}, {125, 98, 20}, {198, 52, 17}};
+    constexpr Bell bells[] = {
+        {46,  40, 11},
+        {125, 98, 20},
+        {198, 52, 17}
+    };
     qreal rise = 0;
     for (const Bell& b : bells)
         rise += b.height * std::exp(-std::pow((x - b.centre) / b.width, 2));

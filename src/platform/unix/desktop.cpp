@@ -3,6 +3,8 @@
 
 #include "platform/desktop.h"
 
+#include "platform/unix/displays.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
@@ -111,13 +113,9 @@ std::optional<QByteArray> choosePlatform(const QByteArray& requested, const Disp
     return kept.join(';');
 }
 
-DisplayProbes realDisplayProbes() {
-    return {x11Answers, waylandAnswers};
-}
-
 bool findDisplay() {
     const std::optional<QByteArray> platform =
-        choosePlatform(qgetenv("QT_QPA_PLATFORM"), realDisplayProbes());
+        choosePlatform(qgetenv("QT_QPA_PLATFORM"), {x11Answers, waylandAnswers});
     if (!platform) {
         std::fputs("كوزماط needs a desktop, and no X or Wayland display answered: run it from a "
                    "desktop session, or without one: xvfb-run -a كوزماط\n",

@@ -3,16 +3,13 @@
 
 #include "platform/fonts.h"
 
-#ifdef KOZMAT_FONTCONFIG
 #include <fontconfig/fontconfig.h>
-#endif
 
 namespace platform {
-
-#ifdef KOZMAT_FONTCONFIG
-
 namespace {
+
 bool onOwnFonts = false;
+
 } // namespace
 
 void startOnOwnFonts() {
@@ -37,14 +34,5 @@ bool loadSystemFonts() {
     FcConfigDestroy(system);
     return switched;
 }
-
-#else
-
-void startOnOwnFonts() {}
-bool loadSystemFonts() {
-    return false;
-}
-
-#endif
 
 } // namespace platform

@@ -3,11 +3,11 @@
 
 #pragma once
 
-namespace platform {
+namespace app {
 
 // Qt's own texts (context menus, standard buttons) in Arabic, from the embedded translations.
 // The layout direction stays left to right, as the windows are laid out. Call after the
 // QApplication exists and before any window; later calls do nothing.
 void installToolkitTexts();
 
-} // namespace platform
+} // namespace app

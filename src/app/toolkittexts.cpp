@@ -1,22 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/toolkittexts.h"
+#include "app/toolkittexts.h"
 
 #include <QApplication>
 #include <QTranslator>
 
-static void initTranslations() {
-    Q_INIT_RESOURCE(translations);
-}
-
-namespace platform {
+namespace app {
 
 void installToolkitTexts() {
     static QTranslator* translator = nullptr;
     if (translator)
         return;
-    initTranslations();
     translator = new QTranslator(qApp);
     if (!translator->load(QStringLiteral(":/translations/qtbase_ar.qm")))
         qWarning("the toolkit's Arabic translations are missing");
@@ -26,4 +21,4 @@ void installToolkitTexts() {
     QCoreApplication::installTranslator(translator);
 }
 
-} // namespace platform
+} // namespace app

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "widgets/screenfit.h"
+#include "app/screenfit.h"
 
 #include <QList>
 #include <QScreen>
@@ -11,7 +11,7 @@
 #include <QWidget>
 #include <QWindow>
 
-namespace widgets {
+namespace app {
 namespace {
 
 const char* const laidOutProperty = "kozmatLaidOutSize";
@@ -83,4 +83,4 @@ void fitToScreen(QWidget* window) {
     window->resize(size.boundedTo(room));
 }
 
-} // namespace widgets
+} // namespace app
