@@ -4,6 +4,7 @@
 ;   -DOUTFILE=kozmat-1.0.0-setup.exe kozmat.nsi  (scripts/package-windows does this).
 ; Installs for every user of the machine into Program Files, silently with /S; a Start menu
 ; shortcut and an entry in Apps & features; the uninstaller takes everything away again.
+; kozmat.wxs, the school's package, takes the place of what this installs.
 
 Unicode true
 Target amd64-unicode
@@ -17,6 +18,8 @@ SetCompressor /SOLID lzma
 Name "${TITLE}"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Kozmat"
+; A newer version goes where the older one is, over it: one program, one entry, one shortcut.
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 Icon "${ICON}"
 UninstallIcon "${ICON}"
 BrandingText "${TITLE} ${VERSION}"

@@ -10,36 +10,19 @@ set -euo pipefail
 setup=$(realpath "$1")
 linux=$(realpath "$2")
 out=$(realpath -m "$3")
-rm -rf "$out"
-mkdir -p "$out"
-export WINEPREFIX=$out/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LC_ALL=C.UTF-8 LANG=C.UTF-8
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR
-
-. "$(dirname "$0")/../common/shell.sh"
-# Wine is slow to start a program the first time.
-UNTIL_SECONDS=30
-
-xvfb_pid=
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-}
-trap cleanup EXIT
-start_xvfb "$out" 1280x1024
-wineboot -i >"$out/wineboot.log" 2>&1 || fail "no Wine prefix: $(tail -n 5 "$out/wineboot.log")"
+. "$(dirname "$0")/wine.sh"
+wine_start "$out"
 
 # --- install
 drive=$WINEPREFIX/drive_c
 folder="$drive/Program Files/Kozmat"
 shortcut="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/كوزماط.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\org.example.Kozmat'
-wine "$setup" /S || fail "the silent install ended with status $?"
-wineserver -w
+run "$setup" /S
 [ -f "$folder/kozmat.exe" ] || fail "no kozmat.exe in $folder"
 [ -f "$folder/uninstall.exe" ] || fail "no uninstaller in $folder"
 [ -f "$shortcut" ] || fail "no Start menu shortcut $shortcut"
-uninstall_string=$(wine reg query "$key" /v UninstallString 2>/dev/null | tr -d '\r') ||
+uninstall_string=$(timeout 60 wine reg query "$key" /v UninstallString 2>/dev/null | tr -d '\r') ||
     fail "no entry in Apps & features ($key)"
 grep -qF 'C:\Program Files\Kozmat\uninstall.exe' <<<"$uninstall_string" ||
     fail "the Apps & features entry names another uninstaller: $uninstall_string"
@@ -124,7 +107,7 @@ session() {
     [ "$status" = 0 ] || fail "the program ended with status $status ($name)"
 }
 
-session wine wine 'C:\Program Files\Kozmat\kozmat.exe'
+session wine timeout 300 wine 'C:\Program Files\Kozmat\kozmat.exe'
 pass "Windows build: welcome, 7 ÷ 2, 5 ÷ 0 with its error box and the program alive, farewell, status 0"
 session linux env QT_QPA_PLATFORM=xcb "$linux"
 pass "Linux build: the same steps"
@@ -149,10 +132,8 @@ awk -v s="$result" 'BEGIN { exit !(s >= 97) }' || fail "7 ÷ 2 shows something e
 pass "the start window and the result of 7 ÷ 2 look as on Linux"
 
 # --- uninstall
-wine "$folder/uninstall.exe" /S || fail "the silent uninstall ended with status $?"
-# The uninstaller runs on from a copy of itself: wait for every program of the prefix.
-wineserver -w
+run "$folder/uninstall.exe" /S
 [ ! -e "$folder" ] || fail "the uninstall left $(ls -A "$folder" | tr '\n' ' ') in $folder"
 [ ! -e "$shortcut" ] || fail "the uninstall left the Start menu shortcut"
-! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstall left the Apps & features entry"
+! timeout 60 wine reg query "$key" >/dev/null 2>&1 || fail "the uninstall left the Apps & features entry"
 pass "silent uninstall: no file, shortcut or Apps & features entry left"
