@@ -15,7 +15,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
 
 stop() {
-    wineserver -k 2>/dev/null || true
+    timeout 30 wineserver -k 2>/dev/null || true
     if [ -f "$dir/xvfb.pid" ]; then
         kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
         rm -f "$dir/xvfb.pid"
@@ -29,18 +29,19 @@ start)
     rm -rf "$WINEPREFIX" "$dir/display"
     start_xvfb "$dir" 1280x1024
     echo "$xvfb_pid" >"$dir/xvfb.pid"
-    wineboot -i >"$dir/wineboot.log" 2>&1 || fail "no Wine prefix: $(tail -n 5 "$dir/wineboot.log")"
+    timeout 240 wineboot -i >"$dir/wineboot.log" 2>&1 ||
+        fail "no Wine prefix: $(tail -n 5 "$dir/wineboot.log")"
     # No window manager runs on this display, so Wine manages its windows itself: a window it
     # leaves to the window manager costs two seconds each time it is shown or hidden, Wine's
     # wait for the window state that only a window manager sets (a test suite that opens a
     # window per case took 440 s instead of 16).
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+    timeout 60 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
     # QtTest writes to the debugger unless asked for the standard error, and Unix variables
     # named QT_* reach no Windows program: the prefix's environment asks.
-    wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null
+    timeout 60 wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null
     # The server stays up between the tests (-p), until stop: one started once wineboot's
     # own server has gone.
-    wineserver -w
+    timeout 60 wineserver -w
     setsid wineserver -p >/dev/null 2>&1 </dev/null
     echo "Wine prefix $WINEPREFIX ready on display $DISPLAY"
     ;;
