@@ -7,12 +7,8 @@
 set -euo pipefail
 action=$1
 dir=$(realpath -m "$2")
-. "$(dirname "$0")/../common/shell.sh"
-export WINEPREFIX=$dir/prefix WINEDEBUG=-all
-# No .NET or Gecko: Wine would otherwise offer to download them while making the prefix.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-# Wine takes the user's locale from these; the tests set the regional settings themselves.
-export LC_ALL=C.UTF-8 LANG=C.UTF-8
+. "$(dirname "$0")/wine.sh"
+export WINEPREFIX=$dir/prefix
 
 stop() {
     timeout 30 wineserver -k 2>/dev/null || true
@@ -26,11 +22,10 @@ case $action in
 start)
     mkdir -p "$dir"
     stop
-    rm -rf "$WINEPREFIX" "$dir/display"
+    rm -f "$dir/display"
     start_xvfb "$dir" 1280x1024
     echo "$xvfb_pid" >"$dir/xvfb.pid"
-    timeout 240 wineboot -i >"$dir/wineboot.log" 2>&1 ||
-        fail "no Wine prefix: $(tail -n 5 "$dir/wineboot.log")"
+    new_prefix "$dir"
     # No window manager runs on this display, so Wine manages its windows itself: a window it
     # leaves to the window manager costs two seconds each time it is shown or hidden, Wine's
     # wait for the window state that only a window manager sets (a test suite that opens a
