@@ -61,6 +61,21 @@ result_shot() {
 }
 empty_result=
 
+# dismiss TITLE : Return on the box of this title, again if it is still there after 10 s: under
+# load a key sent while the box is being activated can be lost.
+dismiss() {
+    local tries i
+    for ((tries = 0; tries < 3; tries++)); do
+        xdotool windowfocus --sync "$(visible "$1" | head -n 1)" key Return 2>/dev/null ||
+            xdotool key Return
+        for ((i = 0; i < 100; i++)); do
+            gone "$1" >/dev/null && return 0
+            sleep 0.1
+        done
+    done
+    fail "the box '$1' is still there after Return"
+}
+
 # session NAME COMMAND... : welcome, start window, 7 ÷ 2, 5 ÷ 0, exit; pictures as NAME-*.png.
 session() {
     local name=$1 pid status=0 origin
@@ -70,8 +85,7 @@ session() {
     pid=$!
     until_ok "the welcome box ($name)" visible 'ترحيب'
     shot_of 'ترحيب' "$out/$name-welcome.png" >/dev/null
-    xdotool windowfocus --sync "$(visible 'ترحيب' | head -n 1)" key Return 2>/dev/null ||
-        xdotool key Return
+    dismiss 'ترحيب'
     until_ok "the start window ($name)" visible 'كوزماط الإصدار الأول'
     origin=$(shot_of 'كوزماط الإصدار الأول' "$out/$name-start-window.png")
     read -r X0 Y0 <<<"$origin"
@@ -94,15 +108,14 @@ session() {
     click 412 388
     until_ok "the error box of 5 ÷ 0 ($name)" visible 'كوزماط'
     shot_of 'كوزماط' "$out/$name-error-box.png" >/dev/null
-    xdotool key Return
-    until_ok "the error box to close ($name)" gone 'كوزماط'
+    dismiss 'كوزماط'
     kill -0 "$pid" 2>/dev/null || fail "the program ended after the error box ($name)"
     visible 'كوزماط الإصدار الأول' >/dev/null || fail "the start window went with the error box ($name)"
 
     # Exit: "خروج" at 16,528 (89 x 25), then the farewell.
     click 60 540
     until_ok "the farewell box ($name)" visible 'توديع'
-    xdotool key Return
+    dismiss 'توديع'
     wait "$pid" || status=$?
     [ "$status" = 0 ] || fail "the program ended with status $status ($name)"
 }
