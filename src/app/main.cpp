@@ -15,6 +15,5 @@ int main(int argc, char* argv[]) {
     platform::startOnOwnFonts();
     QApplication qapp(argc, argv);
     app::Application application;
-    application.start();
-    return QApplication::exec();
+    return platform::run([&application] { application.start(); });
 }

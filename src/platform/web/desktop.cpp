@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The program in a browser page: the page's canvas is the screen, Qt draws the windows' title
+// bars, and the page is told what it shows around the program (src/platform/web/index.html).
+
+#include "platform/desktop.h"
+
+#include "platform/screenreader.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+#include <emscripten/val.h>
+#include <string>
+
+namespace platform {
+namespace {
+
+// Tells the page something, as a DOM event it listens for: "kozmat-say" (a text for its live
+// region), "kozmat-window" (the title of the window in front), "kozmat-ended".
+void tellPage(const char* event, const QString& detail = {}) {
+    using emscripten::val;
+    val init = val::object();
+    init.set("detail", val(detail.toStdString()));
+    val::global("document")
+        .call<bool>("dispatchEvent", val::global("CustomEvent").new_(val(event), init));
+}
+
+// The page has no window manager: Qt would open every window at the top left corner, each over
+// the one before and with its left border off the page. A new window opens where a desktop
+// would put it: one title bar further down and right than the last, from the top left again
+// when it would no longer fit.
+class Cascade : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() != QEvent::Show)
+            return false;
+        auto* window = qobject_cast<QWidget*>(object);
+        // Message boxes are centred over their window by Qt itself; a window the program has
+        // placed keeps its place.
+        if (!window || !window->isWindow() || window->windowType() != Qt::Window ||
+            window->testAttribute(Qt::WA_Moved) || !window->screen())
+            return false;
+        const QRect room = window->screen()->availableGeometry();
+        const QSize frame = window->frameGeometry().size();
+        const int step = window->frameGeometry().height() - window->height();
+        QPoint at = room.topLeft() + QPoint(step, step) * placed_;
+        if (at.x() + frame.width() > room.right() || at.y() + frame.height() > room.bottom()) {
+            placed_ = 0;
+            at = room.topLeft();
+        }
+        ++placed_;
+        window->move(at);
+        return false;
+    }
+
+private:
+    int placed_ = 0;
+};
+
+} // namespace
+
+void setDesktopIdentity() {
+    // The page carries the title and the icon; the name is what Qt's own texts call us.
+    QCoreApplication::setApplicationName(QString::fromLatin1(desktopId));
+}
+
+bool findDisplay() {
+    // The page's canvas is the screen.
+    return true;
+}
+
+int run(const std::function<void()>& start) {
+    qApp->installEventFilter(new Cascade(qApp));
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [](QWindow* window) {
+        if (window)
+            tellPage("kozmat-window", window->title());
+    });
+    // QApplication::exec() hands the browser its loop by throwing, abandoning the caller's
+    // frames; a message box waiting in main() before that would leave the throw unhandled
+    // after it resumes. So the program starts from inside the loop.
+    QTimer::singleShot(0, qApp, [start] {
+        // The welcome box closing before any window is shown is not the last window closing,
+        // as on a desktop, where it closes before the event loop runs.
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+        start();
+        QGuiApplication::setQuitOnLastWindowClosed(true);
+        QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp,
+                         [] { tellPage("kozmat-ended"); });
+    });
+    return QApplication::exec();
+}
+
+void quit() {
+    QCoreApplication::exit(0);
+    tellPage("kozmat-ended");
+}
+
+void sayToScreenReader(const QString& text) {
+    tellPage("kozmat-say", text);
+}
+
+} // namespace platform

@@ -1,0 +1,25 @@
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The program for the browser: kozmat.js and kozmat.wasm, with its page, Qt's loader and the
+# icon beside them in the build folder; that folder is what a web server serves.
+
+# kozmat_web_executable(<target>)
+function(kozmat_web_executable target)
+    set_target_properties(${target} PROPERTIES OUTPUT_NAME kozmat)
+    # Qt's link options turn exception catching off; given after them, as a library, this
+    # turns it on again for the run-time errors (see the compile options).
+    target_link_libraries(${target} PRIVATE "-sDISABLE_EXCEPTION_CATCHING=0")
+    # What Qt's own executables get (qt_add_executable): the string conversions its browser
+    # platform calls from JavaScript, and room for the heap from the start.
+    target_link_options(${target} PRIVATE "SHELL:-s EXPORTED_RUNTIME_METHODS=UTF16ToString,stringToUTF16"
+                                          "SHELL:-s INITIAL_MEMORY=50MB")
+    set(out $<TARGET_FILE_DIR:${target}>)
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different
+                ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/index.html
+                ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js ${out}
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different
+                ${PROJECT_SOURCE_DIR}/packaging/org.example.Kozmat.png ${out}/kozmat.png
+        VERBATIM)
+endfunction()
