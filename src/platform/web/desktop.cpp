@@ -9,6 +9,7 @@
 #include "platform/screenreader.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -29,27 +30,46 @@ void tellPage(const char* event, const QString& detail = {}) {
         .call<bool>("dispatchEvent", val::global("CustomEvent").new_(val(event), init));
 }
 
-// The page has no window manager: Qt would open every window at the top left corner, each over
-// the one before and with its left border off the page. A new window opens where a desktop
-// would put it: one title bar further down and right than the last, from the top left again
-// when it would no longer fit.
-class Cascade : public QObject {
+// The page has no window manager, and Qt's compositor does little of one's work: it would open
+// every window at the top left corner, each over the one before and with its left border off
+// the page, and leave no window active once a message box or a window closes. So a new window
+// opens where a desktop would put it, one title bar further down and right than the last (from
+// the top left again when it would no longer fit), and when the active window goes, the window
+// active before it becomes active again.
+class WindowManager : public QObject {
 public:
-    using QObject::QObject;
+    explicit WindowManager(QObject* parent) : QObject(parent) {
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* window) {
+            if (!window)
+                return;
+            recent_.removeIf([window](const QPointer<QWindow>& w) { return !w || w == window; });
+            recent_.prepend(window);
+            tellPage("kozmat-window", window->title());
+        });
+    }
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
-        if (event->type() != QEvent::Show)
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (!widget || !widget->isWindow())
             return false;
-        auto* window = qobject_cast<QWidget*>(object);
+        if (event->type() == QEvent::Show)
+            place(widget);
+        else if (event->type() == QEvent::Hide)
+            QTimer::singleShot(0, this, [this] { activateRecent(); });
+        return false;
+    }
+
+private:
+    void place(QWidget* window) {
         // Message boxes are centred over their window by Qt itself; a window the program has
         // placed keeps its place.
-        if (!window || !window->isWindow() || window->windowType() != Qt::Window ||
-            window->testAttribute(Qt::WA_Moved) || !window->screen())
-            return false;
+        if (window->windowType() != Qt::Window || window->testAttribute(Qt::WA_Moved) ||
+            !window->screen())
+            return;
         const QRect room = window->screen()->availableGeometry();
         const QSize frame = window->frameGeometry().size();
-        const int step = window->frameGeometry().height() - window->height();
+        const int step = frame.height() - window->height();
         QPoint at = room.topLeft() + QPoint(step, step) * placed_;
         if (at.x() + frame.width() > room.right() || at.y() + frame.height() > room.bottom()) {
             placed_ = 0;
@@ -57,11 +77,21 @@ protected:
         }
         ++placed_;
         window->move(at);
-        return false;
     }
 
-private:
+    void activateRecent() {
+        if (QGuiApplication::focusWindow())
+            return;
+        for (QWindow* window : std::as_const(recent_)) {
+            if (window && window->isVisible()) {
+                window->requestActivate();
+                return;
+            }
+        }
+    }
+
     int placed_ = 0;
+    QList<QPointer<QWindow>> recent_;
 };
 
 } // namespace
@@ -77,11 +107,7 @@ bool findDisplay() {
 }
 
 int run(const std::function<void()>& start) {
-    qApp->installEventFilter(new Cascade(qApp));
-    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, qApp, [](QWindow* window) {
-        if (window)
-            tellPage("kozmat-window", window->title());
-    });
+    qApp->installEventFilter(new WindowManager(qApp));
     // QApplication::exec() hands the browser its loop by throwing, abandoning the caller's
     // frames; a message box waiting in main() before that would leave the throw unhandled
     // after it resumes. So the program starts from inside the loop.

@@ -14,12 +14,11 @@ function(kozmat_web_executable target)
     # platform calls from JavaScript, and room for the heap from the start.
     target_link_options(${target} PRIVATE "SHELL:-s EXPORTED_RUNTIME_METHODS=UTF16ToString,stringToUTF16"
                                           "SHELL:-s INITIAL_MEMORY=50MB")
-    set(out $<TARGET_FILE_DIR:${target}>)
-    add_custom_command(TARGET ${target} POST_BUILD
-        COMMAND ${CMAKE_COMMAND} -E copy_if_different
-                ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/index.html
-                ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js ${out}
-        COMMAND ${CMAKE_COMMAND} -E copy_if_different
-                ${PROJECT_SOURCE_DIR}/packaging/org.example.Kozmat.png ${out}/kozmat.png
-        VERBATIM)
+    # Copied when configuring, and again whenever one of them changes.
+    get_target_property(out ${target} BINARY_DIR)
+    configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/index.html ${out}/index.html COPYONLY)
+    configure_file(${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js
+                   ${out}/qtloader.js COPYONLY)
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/org.example.Kozmat.png ${out}/kozmat.png
+                   COPYONLY)
 endfunction()
