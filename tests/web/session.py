@@ -1,71 +1,214 @@
 #!/usr/bin/python3
 # SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The program for the browser as a pupil meets it: the zip's folder on a local web server,
-opened in headless Chromium and used with clicks and keys.
+"""The program for the browser as a pupil meets it: the zip's folder on a local web server, in
+Debian's headless Chromium driven over the DevTools protocol, used with clicks and keys.
 
-Usage: session.py ZIP LINUX-PROGRAM DESCRIPTION OUTPUT-DIR
+Usage: session.py ZIP DESCRIPTION LINUX-PICTURES OUTPUT-DIR
 
-What the program shows is read from the page: the title of the window in front and what it says
-to a screen reader (its live region), and from the pixels of the canvas. The start window and
-a result are held against the same window of the Linux build on a private X display. Screenshots
-go to OUTPUT-DIR.
+What the program shows is read from its page (the title of the window in front, what it tells a
+screen reader) and from the canvas's pixels; the start window and its result of 7 ÷ 2 are held
+against the Linux build's pictures (LINUX-PICTURES: start-window.png, start-window-result.png).
 """
-import functools
-import http.server
-import json
-import os
-import shutil
-import subprocess
-import sys
-import threading
-import time
-import zipfile
+import base64, functools, http.server, json, os, shutil, socket, subprocess, sys  # noqa: E401
+import tempfile, threading, time, urllib.request, zipfile  # noqa: E401
+
+import websocket
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from browser import Browser, Failure  # noqa: E402
-from session import SHAPES, START  # noqa: E402  (the values each shape window is given)
+from session import SHAPES, START  # noqa: E402  (the values typed in each shape window)
 
-WELCOME = ("ترحيب", "أهلا و سهلا بكم في كوزماط الإصدار الأول")
-# The start window's calculator on 7 and 2 (the first typed in Arabic-Indic digits).
-OPERATIONS = {"الجمع (+)": "9", "الطرح (-)": "5", "الضرب (*)": "14", "القسمة (/)": "3.5"}
+WELCOME = "ترحيب\nأهلا و سهلا بكم في كوزماط الإصدار الأول"
 ENDED = "انتهى كوزماط. مع السلامة."
-# The first window opens with its frame at the page's top left, each next one a title bar
-# further: the client area of the k-th is at FIRST + k * (title bar and borders).
-FIRST = (4, 26)
-STEP = 30
-# A pixel of the start window once painted: its greeting label.
-PAINTED = (190, 482, "c0c0ff")
+# The k-th window opened has its client area at FIRST + k * STEP: the first one's frame is at the
+# page's top left, each next one a title bar and borders further.
+FIRST, STEP = (4, 26), 30
+PAINTED = (190, 482, "c0c0ff")  # a pixel of the start window once drawn: its greeting label
+RECORD = """window.kozmatTold = [];
+for (const name of ["kozmat-say", "kozmat-window", "kozmat-ended", "kozmat-typing"])
+  document.addEventListener(name, (event) => window.kozmatTold.push([name, event.detail]));"""
 
 
-def step(text):
-    print(f"  {text}", flush=True)
+class Failure(Exception):
+    pass
 
 
-def serve(folder):
-    """The folder on http://127.0.0.1:PORT/, as any static web server serves it."""
-    handler = functools.partial(QuietHandler, directory=folder)
-    server = QuietServer(("127.0.0.1", 0), handler)
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server, f"http://127.0.0.1:{server.server_address[1]}/"
+def until(what, condition, timeout=30):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.05)
+    raise Failure(f"timed out waiting for {what}")
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
+class Browser:
+    """Chromium, and what the program told its page: ("say", text), ("window", title), ..."""
 
+    def __init__(self, out, url, language="ar", size=(1280, 900)):
+        self.out, self.url, self.console, self.next_id = out, url, [], 0
+        self.profile = tempfile.mkdtemp()
+        with socket.socket() as s:
+            s.bind(("127.0.0.1", 0))
+            port = s.getsockname()[1]
+        # Without its background services Chromium would try to reach Google's servers.
+        self.proc = subprocess.Popen(
+            ["chromium", "--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+             "--use-gl=swiftshader", "--enable-unsafe-swiftshader", "--disable-quic",
+             "--disable-background-networking", "--disable-component-update", "--disable-sync",
+             f"--user-data-dir={self.profile}", f"--remote-debugging-port={port}", "about:blank"],
+            stdout=subprocess.DEVNULL, stderr=open(os.path.join(out, "chromium.log"), "w"))
 
-class QuietServer(http.server.ThreadingHTTPServer):
-    def handle_error(self, request, client_address):
-        # A browser closed in the middle of a download.
-        if not isinstance(sys.exc_info()[1], ConnectionError):
-            super().handle_error(request, client_address)
+        def page():
+            try:
+                with urllib.request.urlopen(f"http://127.0.0.1:{port}/json", timeout=1) as r:
+                    return next(t for t in json.load(r) if t["type"] == "page")
+            except (OSError, StopIteration):
+                return None
+        self.ws = websocket.create_connection(until("Chromium", page)["webSocketDebuggerUrl"])
+        for domain in ("Runtime", "Log", "Page", "Network"):
+            self.send(f"{domain}.enable")
+        self.send("Emulation.setDeviceMetricsOverride", width=size[0], height=size[1],
+                  deviceScaleFactor=1, mobile=False)
+        # The language the page reads (navigator.language): headless Chromium takes it from here.
+        self.send("Emulation.setUserAgentOverride", acceptLanguage=language,
+                  userAgent=self.send("Browser.getVersion")["userAgent"])
+        self.send("Page.addScriptToEvaluateOnNewDocument", source=RECORD)
+        self.opened, self.origins = 0, {}
+
+    def send(self, method, **params):
+        self.next_id += 1
+        self.ws.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
+        while True:
+            m = json.loads(self.ws.recv())
+            if m.get("id") == self.next_id:
+                if "error" in m:
+                    raise Failure(f"{method}: {m['error']}")
+                return m.get("result", {})
+            p = m.get("params", {})
+            if m.get("method") == "Runtime.consoleAPICalled":
+                self.console.append((p["type"], " ".join(str(a.get("value", a.get(
+                    "description"))) for a in p["args"])))
+            elif m.get("method") == "Runtime.exceptionThrown":
+                self.console.append(("error", json.dumps(p["exceptionDetails"])[:300]))
+            elif m.get("method") == "Log.entryAdded":
+                self.console.append((p["entry"]["level"], p["entry"]["text"]))
+
+    def js(self, expression):
+        r = self.send("Runtime.evaluate", expression=expression, returnByValue=True,
+                      awaitPromise=True)
+        if "exceptionDetails" in r:
+            raise Failure(f"{expression}: {r['exceptionDetails']}")
+        return r["result"].get("value")
+
+    def told(self, kind):
+        return [d for e, d in self.js("window.kozmatTold || []") if e == f"kozmat-{kind}"]
+
+    def line(self):
+        return self.js("document.getElementById('text')?.textContent ?? ''")
+
+    def hear(self, text, since):
+        until(f"the program to say {text!r}", lambda: text in self.told("say")[since:])
+
+    def in_front(self, title):
+        until(f"the window {title!r} in front", lambda: self.told("window")[-1:] == [title])
+
+    def opens(self, title):
+        """Waits for a new window in front, and notes where it is."""
+        self.in_front(title)
+        self.origins[title] = (FIRST[0] + STEP * self.opened, FIRST[1] + STEP * self.opened)
+        self.opened += 1
+        return self.origins[title]
+
+    def load(self):
+        """The page loaded anew; returns the seconds to the welcome box drawn."""
+        began, self.opened, self.origins = time.monotonic(), 0, {}
+        self.send("Page.navigate", url=self.url)
+        self.hear(WELCOME, 0)
+        self.in_front("ترحيب")
+        until("the welcome box drawn", lambda: self.pixel(640, 450) != "333333")
+        if START in self.told("window"):
+            raise Failure("the start window came before the welcome box was answered")
+        return time.monotonic() - began
+
+    def start(self):
+        """Return on the welcome box; returns the seconds to the start window drawn."""
+        began = time.monotonic()
+        self.key("Enter", "\r", 13)
+        x, y = self.opens(START)
+        until("the start window drawn", lambda: self.pixel(x + PAINTED[0], y + PAINTED[1]) ==
+              PAINTED[2])
+        return time.monotonic() - began
+
+    def key(self, key, text=None, virtual=0, code=None):
+        params = dict(key=key, code=code or key, windowsVirtualKeyCode=virtual, text=text or "")
+        self.send("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown", **params)
+        self.send("Input.dispatchKeyEvent", type="keyUp", **params)
+
+    def click(self, title, place):
+        """A click in the middle of the place (x, y, width, height) of a window's client area,
+        or of the page without a title."""
+        x, y = self.origins[title] if title else (0, 0)
+        for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
+            self.send("Input.dispatchMouseEvent", type=kind, x=x + place[0] + place[2] // 2,
+                      y=y + place[1] + place[3] // 2, button="left", clickCount=1)
+
+    def type_into(self, title, box, text):
+        """Clicks the box, selects all and types, key by key (Arabic-Indic digits too)."""
+        self.click(title, box["place"])
+        for kind in ("rawKeyDown", "keyUp"):
+            self.send("Input.dispatchKeyEvent", type=kind, key="a", code="KeyA",
+                      windowsVirtualKeyCode=65, modifiers=2)
+        for ch in text:
+            digit = str(int(ch)) if ch.isdigit() else None
+            self.key(ch, ch, ord(digit) if digit else 0, f"Digit{digit}" if digit else ch)
+
+    def compute(self, title, button, expected):
+        since = len(self.told("say"))
+        self.click(title, button["place"])
+        self.hear(f"النتيجة {expected}", since)
+
+    def shot(self, name, clip=None, title=None):
+        if title:
+            clip = (self.origins[title][0] + clip[0], self.origins[title][1] + clip[1], *clip[2:])
+        params = {"clip": dict(zip("x y width height".split(), clip), scale=1)} if clip else {}
+        path = os.path.join(self.out, name)
+        with open(path, "wb") as f:
+            f.write(base64.b64decode(self.send("Page.captureScreenshot", **params)["data"]))
+        return path
+
+    def pixel(self, x, y):
+        return subprocess.run(["convert", self.shot("pixel.png", (x, y, 1, 1)), "-format",
+                               "%[hex:p{0,0}]", "info:"], capture_output=True,
+                              text=True).stdout[:6].lower()
+
+    def clean(self):
+        """No error in the console, all session long."""
+        errors = [t for level, t in self.console if level in ("error", "assert")]
+        if errors:
+            raise Failure(f"errors in the console: {errors}")
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, kind, value, traceback):
+        if kind is not None:
+            try:
+                print(f"--- the page: {self.shot('failure.png')}; told it last:",
+                      self.js("window.kozmatTold").__str__()[-600:])
+            except Exception:
+                pass
+            print("--- its console, last lines:", *self.console[-20:], sep="\n  ")
+        self.proc.terminate()
+        self.proc.wait()
+        shutil.rmtree(self.profile, ignore_errors=True)
 
 
 def similarity(a, b):
     """The share of pixels (in %) alike in two pictures of one size, as the Wine test counts."""
     sizes = [subprocess.run(["identify", "-format", "%w %h", p], capture_output=True,
-                            text=True, check=True).stdout for p in (a, b)]
+                            text=True).stdout for p in (a, b)]
     if sizes[0] != sizes[1]:
         raise Failure(f"{a} is {sizes[0]}, {b} is {sizes[1]}")
     differing = subprocess.run(["compare", "-metric", "AE", "-fuzz", "10%", a, b, "null:"],
@@ -74,363 +217,158 @@ def similarity(a, b):
     return 100 * (1 - float(differing) / (w * h))
 
 
-class Page:
-    """The program's page in a browser, and what it knows of the program's windows."""
-
-    def __init__(self, browser, url, description):
-        self.b = browser
-        self.url = url
-        self.described = description
-        self.opened = 0  # windows opened so far, for the place of the next
-        self.origins = {}
-
-    def said(self):
-        return [detail for event, detail in self.b.told() if event == "kozmat-say"]
-
-    def front(self):
-        titles = [detail for event, detail in self.b.told() if event == "kozmat-window"]
-        return titles[-1] if titles else None
-
-    def hear(self, text, since):
-        """Waits until the program says text (after the first `since` things it said)."""
-        self.b.wait_for(f"the program to say {text!r}", lambda: text in self.said()[since:])
-
-    def in_front(self, title):
-        self.b.wait_for(f"the window {title!r} in front", lambda: self.front() == title)
-
-    def painted(self, origin, probe):
-        x, y, colour = probe
-        self.b.wait_for(f"the pixel {x},{y} to be {colour}",
-                        lambda: self.b.pixel(origin[0] + x, origin[1] + y) == colour)
-
-    def opens(self, caption):
-        """Waits for a new window in front and notes where it is."""
-        self.in_front(caption)
-        origin = (FIRST[0] + STEP * self.opened, FIRST[1] + STEP * self.opened)
-        self.opened += 1
-        self.origins[caption] = origin
-        return origin
-
-    def click(self, caption, place):
-        x, y, w, h = place
-        ox, oy = self.origins[caption]
-        self.b.click(ox + x + w // 2, oy + y + h // 2)
-
-    def type_into(self, caption, box, text):
-        self.click(caption, box["place"])
-        self.b.select_all()
-        self.b.type(text)
-
-    def compute(self, caption, button, expected):
-        since = len(self.said())
-        self.click(caption, button["place"])
-        self.hear(f"النتيجة {expected}", since)
-
-    def window(self, form):
-        return next(w for w in self.described["windows"] if w["form"] == form)
-
-    def calculators(self, form):
-        return [c for c in self.described["calculators"] if c["window"] == form]
-
-    def shot(self, caption, path, place):
-        """A picture of the part (x, y, width, height) of a window's client area."""
-        x, y, w, h = place
-        ox, oy = self.origins[caption]
-        return self.b.screenshot(path, (ox + x, oy + y, w, h))
-
-    def welcome(self, began=None):
-        """Loads the page, unless it was at `began`; the welcome box comes first, then Return
-        gives the start window. Returns the seconds from navigation to the box drawn, and from
-        Return to the window drawn."""
-        self.opened, self.origins = 0, {}
-        if began is None:
-            began = time.monotonic()
-            self.b.send("Page.navigate", url=self.url)
-        self.hear("\n".join(WELCOME), 0)
-        self.in_front(WELCOME[0])
-        # The box is centred on the page: drawn when its middle is no longer the background.
-        centre = (640, 450)
-        self.b.wait_for("the welcome box drawn", lambda: self.b.pixel(*centre) != "333333")
-        welcomed = time.monotonic() - began
-        if any(event == "kozmat-window" and detail == START for event, detail in self.b.told()):
-            raise Failure("the start window came before the welcome box was answered")
-        self.b.screenshot(os.path.join(self.b.out, "welcome.png"))
-        began = time.monotonic()
-        self.b.enter()
-        origin = self.opens(START)
-        self.painted(origin, PAINTED)
-        return welcomed, time.monotonic() - began
+def alike(what, a, b):
+    share = similarity(a, b)
+    print(f"  {what}: {share:.1f} % of pixels alike in the browser and on Linux")
+    if share < 97:
+        raise Failure(f"{what} looks different in the browser ({share:.1f} %)")
 
 
-def linux_pictures(program, description, out):
-    """The start window of the Linux build, and its result of 7 ÷ 2, on a private X display."""
-    start = next(w for w in description["windows"] if w["caption"] == START)
-    calc = next(c for c in description["calculators"] if c["window"] == start["form"] and
-                c["option"]["accessibleName"] == "القسمة (/)")
-    env = dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8", QT_QPA_PLATFORM="xcb")
-    read, write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x900x24",
-                             "-nolisten", "tcp", "-noreset"], pass_fds=[write],
-                            stderr=subprocess.DEVNULL)
-    os.close(write)
-    env["DISPLAY"] = ":" + os.read(read, 16).decode().strip()
-    os.close(read)
-    proc = None
-    try:
-        log = os.path.join(out, "linux-program.log")
-        proc = subprocess.Popen([program], env=env, stderr=open(log, "w"))
+def pupil(b, described, linux):
+    """What a pupil does in an Arabic browser: the page loading, the welcome, the calculator,
+    an error, the contact buttons, the menu, the farewell, the ended page, a start again."""
+    # A slow network first, so that the loading line is seen with its progress.
+    b.send("Network.emulateNetworkConditions", offline=False, latency=20,
+           downloadThroughput=6_000_000, uploadThroughput=1_000_000)
+    b.send("Page.navigate", url=b.url)
+    line = until("the loading line", lambda: (lambda t: any(c in t for c in "%٪") and t)(
+        b.line()))
+    if not line.startswith("جارٍ تحميل كوزماط"):
+        raise Failure(f"while loading the page says {line!r}")
+    b.shot("loading.png")
+    b.send("Network.emulateNetworkConditions", offline=False, latency=0, downloadThroughput=-1,
+           uploadThroughput=-1)
+    print(f"  loading: {line!r}; welcome box drawn {b.load():.2f} s after navigation, start "
+          f"window {b.start():.2f} s after Return (the files in the browser's cache)")
+    form = next(w for w in described["windows"] if w["caption"] == START)
+    alike("the start window", b.shot("start.png", (0, 0, *form["size"]), START),
+          os.path.join(linux, "start-window.png"))
 
-        def x(*args):
-            return subprocess.run(["xdotool", *args], env=env, capture_output=True,
-                                  text=True).stdout.split()
+    calcs = {c["option"]["accessibleName"]: c for c in described["calculators"]
+             if c["window"] == form["form"]}
+    division = calcs["القسمة (/)"]
+    first, second = division["inputs"]
+    b.type_into(START, first, "٧")
+    b.type_into(START, second, "2")
+    for operation, expected in [("الجمع (+)", "9"), ("الطرح (-)", "5"), ("الضرب (*)", "14"),
+                                ("القسمة (/)", "3.5")]:
+        b.click(START, calcs[operation]["option"]["place"])
+        b.compute(START, calcs[operation]["button"], expected)
+    print("  ٧ and 2: + 9, - 5, × 14, ÷ 3.5")
+    result = b.shot("result.png", division["output"]["place"], START)
+    alike("7 ÷ 2", result, os.path.join(linux, "start-window-result.png"))
 
-        def window(title):
-            end = time.monotonic() + 30
-            while time.monotonic() < end:
-                found = x("search", "--onlyvisible", "--name", f"^{title}$")
-                if found:
-                    return found[0]
-                time.sleep(0.1)
-            with open(log, encoding="utf-8", errors="replace") as f:
-                print(f"--- the Linux build's standard error ({log}):\n{f.read()[-3000:]}")
-            raise Failure(f"no window {title!r} of the Linux build")
+    b.type_into(START, first, "5")
+    b.type_into(START, second, "0")
+    since = len(b.told("say"))
+    b.click(START, division["button"]["place"])
+    b.hear("كوزماط\nخطأ 11: القسمة على صفر", since)
+    b.in_front("كوزماط")
+    b.shot("error.png")
+    b.key("Enter", "\r", 13)
+    b.in_front(START)
+    if similarity(b.shot("kept.png", division["output"]["place"], START), result) < 100:
+        raise Failure("the result of 7 ÷ 2 changed with the error box")
+    b.type_into(START, second, "4")
+    b.compute(START, division["button"], "1.25")
+    print("  5 ÷ 0: error 11 in a box over the window; 3.5 and the 5 typed stayed (÷ 4: 1.25)")
 
-        x("windowfocus", "--sync", window(WELCOME[0]), "key", "Return")
-        wid = window(START)
+    for contact in (c for c in described["contacts"] if c["window"] == form["form"]):
+        since = len(b.told("say"))
+        b.click(START, contact["button"]["place"])
+        b.hear(contact["text"], since)
+    print("  the credits and contact buttons")
 
-        def grab(path, crop=None):
-            shot = subprocess.run(["import", "-window", wid, "png:-"], env=env,
-                                  capture_output=True, check=True).stdout
-            args = ["-crop", "{2}x{3}+{0}+{1}".format(*crop), "+repage"] if crop else []
-            subprocess.run(["convert", "png:-", *args, path], input=shot, check=True)
-            return path
+    for shape in (w for w in described["windows"] if "menuButton" in w):
+        title, (w, h) = shape["caption"], shape["size"]
+        b.click(START, shape["menuButton"]["place"])
+        x, y = b.opens(title)
+        colour = SHAPES[shape["form"]]["colour"].lower()
+        for px, py in [(2, 2), (w - 3, h - 3)]:
+            until(f"{title!r} drawn", lambda: b.pixel(x + px, y + py) == colour)
+        if b.pixel(x + w + 6, y + h + 6) == colour:
+            raise Failure(f"{title!r} is larger than {w} x {h}")
+        b.shot(f"{shape['form']}.png", (0, 0, w, h), title)
+        calcs = [c for c in described["calculators"] if c["window"] == shape["form"]]
+        if calcs:
+            values, expected = SHAPES[shape["form"]]["results"][calcs[0]["button"]["name"]]
+            for box, value in zip(calcs[0]["inputs"], values, strict=True):
+                b.type_into(title, box, value)
+            b.compute(title, calcs[0]["button"], expected)
+        print(f"  {title}: {w} x {h} at {x}, {y}" + (f", {expected}" if calcs else ""))
+        # Back to the start window, by its title bar's corner that no other window covers.
+        b.click(None, (6, 6, 8, 8))
+        b.in_front(START)
 
-        def pixel(path, x0, y0):
-            return subprocess.run(["convert", path, "-format", f"%[hex:p{{{x0},{y0}}}]",
-                                   "info:"], capture_output=True, text=True).stdout[:6].lower()
-
-        start_png = os.path.join(out, "linux-start.png")
-        end = time.monotonic() + 30
-        while pixel(grab(start_png), *PAINTED[:2]) != PAINTED[2]:
-            if time.monotonic() > end:
-                raise Failure("the Linux build's start window was never painted")
-            time.sleep(0.1)
-
-        def click(place):
-            x("mousemove", "--window", wid, str(place[0] + place[2] // 2),
-              str(place[1] + place[3] // 2), "click", "1")
-
-        empty = grab(os.path.join(out, "linux-result-empty.png"), calc["output"]["place"])
-        for box, text in zip(calc["inputs"], ("7", "2")):
-            click(box["place"])
-            x("key", "ctrl+a", "BackSpace", "type", text)
-        click(calc["option"]["place"])
-        click(calc["button"]["place"])
-        result_png = os.path.join(out, "linux-result.png")
-        end = time.monotonic() + 30
-        while similarity(grab(result_png, calc["output"]["place"]), empty) == 100:
-            if time.monotonic() > end:
-                raise Failure("the Linux build showed no result of 7 ÷ 2")
-            time.sleep(0.1)
-        return start_png, result_png
-    finally:
-        if proc:
-            proc.kill()
-            proc.wait()
-        xvfb.kill()
-        xvfb.wait()
-
-
-def pupil(url, description, linux, out):
-    """What a pupil does, in an Arabic browser: welcome, the calculator, an error, the menu,
-    the contact buttons, the farewell and the page's ended state; then a start again."""
-    with Browser(out) as b:
-        page = Page(b, url, description)
-        # A slow network, so that the loading line is seen with its progress.
-        b.send("Network.enable")
-        b.send("Network.emulateNetworkConditions", offline=False, latency=20,
-               downloadThroughput=6_000_000, uploadThroughput=1_000_000)
-        began = time.monotonic()
-        b.send("Page.navigate", url=url)
-        line = b.wait_for("the loading line with its progress", lambda: b.evaluate(
-            "(t => t && /[%٪]/.test(t) && t)(document.getElementById('text')?.textContent ?? '')"))
-        if not line.startswith("جارٍ تحميل كوزماط"):
-            raise Failure(f"the page says {line!r} while loading")
-        b.screenshot(os.path.join(out, "loading.png"))
-        step(f"loading: {line!r}")
-        b.send("Network.emulateNetworkConditions", offline=False, latency=0,
-               downloadThroughput=-1, uploadThroughput=-1)
-
-        page.welcome(began)
-        # Again at full speed, the program's files now in the browser's cache as a pupil's
-        # second visit finds them.
-        welcomed, started = page.welcome()
-        step(f"welcome box drawn {welcomed:.2f} s after navigation; start window drawn "
-             f"{started:.2f} s after Return")
-        start_form = next(w["form"] for w in description["windows"] if w["caption"] == START)
-        size = page.window(start_form)["size"]
-        web_start = page.shot(START, os.path.join(out, "start.png"), (0, 0, *size))
-        alike = similarity(web_start, linux[0])
-        step(f"start window: {alike:.1f} % of pixels alike in the browser and on Linux")
-        if alike < 97:
-            raise Failure(f"the start window looks different in the browser ({alike:.1f} %)")
-
-        calcs = page.calculators(start_form)
-        first, second = calcs[0]["inputs"]
-        page.type_into(START, first, "٧")
-        page.type_into(START, second, "2")
-        for operation, expected in OPERATIONS.items():
-            calc = next(c for c in calcs if c["option"]["accessibleName"] == operation)
-            page.click(START, calc["option"]["place"])
-            page.compute(START, calc["button"], expected)
-        step("7 + 2, 7 - 2, 7 × 2, 7 ÷ 2 (the 7 typed as ٧): " + ", ".join(OPERATIONS.values()))
-        output = calcs[0]["output"]["place"]
-        result = page.shot(START, os.path.join(out, "result.png"), output)
-        alike = similarity(result, linux[1])
-        step(f"result of 7 ÷ 2: {alike:.1f} % of pixels alike in the browser and on Linux")
-        if alike < 97:
-            raise Failure(f"7 ÷ 2 shows something else in the browser ({alike:.1f} %)")
-
-        # 5 ÷ 0: the error box over the start window; what was typed and shown stays.
-        page.type_into(START, first, "5")
-        page.type_into(START, second, "0")
-        since = len(page.said())
-        page.click(START, calcs[0]["button"]["place"])
-        page.hear("كوزماط\nخطأ 11: القسمة على صفر", since)
-        page.in_front("كوزماط")
-        b.screenshot(os.path.join(out, "error.png"))
-        b.enter()
-        page.in_front(START)
-        kept = page.shot(START, os.path.join(out, "result-kept.png"), output)
-        if similarity(kept, result) < 100:
-            raise Failure("the result of 7 ÷ 2 changed with the error box")
-        page.type_into(START, second, "4")
-        division = next(c for c in calcs if c["option"]["accessibleName"] == "القسمة (/)")
-        page.compute(START, division["button"], "1.25")
-        step("5 ÷ 0: error 11 in a box; the result and the 5 typed stayed (5 ÷ 4 = 1.25)")
-
-        contact = next(c for c in description["contacts"] if c["window"] == start_form)
-        since = len(page.said())
-        page.click(START, contact["button"]["place"])
-        page.hear(contact["text"], since)
-        step(f"{contact['button']['accessibleName']}: {contact['text']!r}")
-
-        # Each window from the menu, one calculator in each.
-        for shape in (w for w in description["windows"] if "menuButton" in w):
-            caption, form = shape["caption"], shape["form"]
-            page.click(START, shape["menuButton"]["place"])
-            origin = page.opens(caption)
-            w, h = shape["size"]
-            colour = SHAPES[form]["colour"].lower()
-            page.painted(origin, (2, 2, colour))
-            page.painted(origin, (w - 3, h - 3, colour))
-            if b.pixel(origin[0] + w + 6, origin[1] + h + 6) == colour:
-                raise Failure(f"{caption!r} is larger than {w} x {h}")
-            page.shot(caption, os.path.join(out, f"{form}.png"), (0, 0, w, h))
-            calcs = page.calculators(form)
-            if calcs:
-                calc = calcs[0]
-                values, expected = SHAPES[form]["results"][calc["button"]["name"]]
-                for box, value in zip(calc["inputs"], values, strict=True):
-                    page.type_into(caption, box, value)
-                page.compute(caption, calc["button"], expected)
-            step(f"{caption}: {w} x {h} at {origin}" +
-                 (f", {calc['button']['accessibleName']} {expected}" if calcs else ""))
-            # Back to the start window, by its title bar where no other window covers it.
-            b.click(10, 10)
-            page.in_front(START)
-
-        exit_button = (16, 528, 89, 25)
-        since = len(page.said())
-        page.click(START, exit_button)
-        page.hear("توديع\nمع السلامة", since)
-        b.enter()
-        b.wait_for("the page's ended state", lambda: b.evaluate(
-            "document.getElementById('text')?.textContent ?? ''") == ENDED and
-            b.evaluate("getComputedStyle(document.getElementById('screen')).display") == "none")
-        b.screenshot(os.path.join(out, "ended.png"))
-        step(f"farewell, then the page says {ENDED!r}")
-        errors = b.errors()
-        if errors:
-            raise Failure(f"errors in the console: {errors}")
-
-        # Started again from the page.
-        b.evaluate("window.kozmatTold = []")
-        b.evaluate("document.getElementById('again').click()")
-        b.wait_for("the welcome box again", lambda: "\n".join(WELCOME) in page.said())
-        step("started again from the ended page")
-        errors = b.errors()
-        if errors:
-            raise Failure(f"errors in the console: {errors}")
+    since = len(b.told("say"))
+    b.click(START, (16, 528, 89, 25))  # خروج
+    b.hear("توديع\nمع السلامة", since)
+    b.key("Enter", "\r", 13)
+    until("the page's ended state", lambda: b.line() == ENDED and b.js(
+        "getComputedStyle(document.getElementById('screen')).display") == "none")
+    b.shot("ended.png")
+    b.js("document.getElementById('again').click()")
+    until("the welcome box again", lambda: WELCOME in b.told("say"))
+    print(f"  farewell; the page says {ENDED!r}; its button starts the program again")
 
 
-def french(url, description, out):
-    """A French browser: results with the comma; the close box of the last window ends the
-    program, and the page says so."""
-    with Browser(out, language="fr-FR") as b:
-        page = Page(b, url, description)
-        page.welcome()
-        start_form = next(w["form"] for w in description["windows"] if w["caption"] == START)
-        calcs = page.calculators(start_form)
-        division = next(c for c in calcs if c["option"]["accessibleName"] == "القسمة (/)")
-        page.type_into(START, calcs[0]["inputs"][0], "7")
-        page.type_into(START, calcs[0]["inputs"][1], "2")
-        page.click(START, division["option"]["place"])
-        page.compute(START, division["button"], "3,5")
-        step("7 ÷ 2 in a French browser: 3,5")
-        # The close box, at the right end of the title bar.
-        size = page.window(start_form)["size"]
-        b.click(FIRST[0] + size[0] - 10, 12)
-        b.wait_for("the page's ended state", lambda: b.evaluate(
-            "document.getElementById('text')?.textContent ?? ''") == ENDED)
-        step("the start window closed by its close box: the page says the program has ended")
-        errors = b.errors()
-        if errors:
-            raise Failure(f"errors in the console: {errors}")
+def french(b, described):
+    """A French browser shows the comma; the close box of the last window ends the program."""
+    b.load()
+    b.start()
+    form = next(w for w in described["windows"] if w["caption"] == START)
+    division = next(c for c in described["calculators"] if c["window"] == form["form"] and
+                    c["option"]["accessibleName"] == "القسمة (/)")
+    b.type_into(START, division["inputs"][0], "7")
+    b.type_into(START, division["inputs"][1], "2")
+    b.click(START, division["option"]["place"])
+    b.compute(START, division["button"], "3,5")
+    b.click(START, (form["size"][0] - 14, -18, 8, 8))  # the close box, in the title bar
+    until("the page's ended state", lambda: b.line() == ENDED)
+    print("  7 ÷ 2 in a French browser: 3,5; the start window's close box ends the program")
 
 
-def unable(url, out):
-    """A browser without WebAssembly, and one without WebGL, are told so in Arabic."""
-    with Browser(out) as b:
-        for lacking, script in [
-                ("WebAssembly", "delete window.WebAssembly;"),
-                ("WebGL", "HTMLCanvasElement.prototype.getContext = () => null;")]:
-            added = b.send("Page.addScriptToEvaluateOnNewDocument", source=script)
-            b.send("Page.navigate", url=url)
-            text = b.wait_for("the page's sentence", lambda: b.evaluate(
-                "(t => t && t.includes('WebGL') && t)(document.getElementById('text')?.textContent)"))
-            if not text.startswith("لا يعمل كوزماط في هذا المتصفح"):
-                raise Failure(f"a browser without {lacking} is told {text!r}")
-            b.send("Page.removeScriptToEvaluateOnNewDocument", identifier=added["identifier"])
-            b.screenshot(os.path.join(out, f"without-{lacking}.png"))
-            step(f"a browser without {lacking} is told so in Arabic")
+def unable(b, described):
+    """Browsers without WebAssembly or WebGL are told so in Arabic."""
+    for lacking, script in [("WebAssembly", "delete window.WebAssembly;"),
+                            ("WebGL", "HTMLCanvasElement.prototype.getContext = () => null;")]:
+        added = b.send("Page.addScriptToEvaluateOnNewDocument", source=script)["identifier"]
+        b.send("Page.navigate", url=b.url)
+        text = until("the page's sentence", lambda: "WebGL" in b.line() and b.line())
+        if not text.startswith("لا يعمل كوزماط في هذا المتصفح"):
+            raise Failure(f"a browser without {lacking} is told {text!r}")
+        b.send("Page.removeScriptToEvaluateOnNewDocument", identifier=added)
+    print("  a browser without WebAssembly, and one without WebGL, are told so in Arabic")
 
 
 def main():
-    archive, program, described, out = sys.argv[1:5]
+    archive, described, linux, out = sys.argv[1:5]
     shutil.rmtree(out, ignore_errors=True)
-    os.makedirs(out)
-    with open(described, encoding="utf-8") as f:
-        description = json.load(f)
-    site = os.path.join(out, "site")
     with zipfile.ZipFile(archive) as z:
-        z.extractall(site)
-    folder = os.path.join(site, os.listdir(site)[0])
-    server, url = serve(folder)
+        z.extractall(os.path.join(out, "site"))
+    with open(described, encoding="utf-8") as f:
+        described = json.load(f)
+    site = os.path.join(out, "site", os.listdir(os.path.join(out, "site"))[0])
+
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            pass
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
+                                             functools.partial(Quiet, directory=site))
+    server.handle_error = lambda *args: None  # a browser closed in the middle of a download
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = f"http://127.0.0.1:{server.server_address[1]}/"
     try:
-        print("Linux build, for comparison:")
-        linux = linux_pictures(program, description, out)
-        for name, session in [("pupil", lambda o: pupil(url, description, linux, o)),
-                              ("french", lambda o: french(url, description, o)),
-                              ("unable", lambda o: unable(url, o))]:
-            print(f"session {name}:", flush=True)
-            os.makedirs(os.path.join(out, name))
-            session(os.path.join(out, name))
+        for session, args, language in [(pupil, [linux], "ar"), (french, [], "fr-FR"),
+                                        (unable, [], "ar")]:
+            print(f"{session.__name__}:", flush=True)
+            os.makedirs(os.path.join(out, session.__name__))
+            with Browser(os.path.join(out, session.__name__), url, language) as b:
+                session(b, described, *args)
+                b.clean()
     except Failure as failure:
-        print(f"FAIL: {failure}", file=sys.stderr)
+        print(f"FAIL: {failure}")
         sys.exit(1)
-    finally:
-        server.shutdown()
     print(f"PASS: the program in Chromium, as a pupil uses it; screenshots in {out}")
 
 
