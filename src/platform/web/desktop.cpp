@@ -7,6 +7,7 @@
 #include "platform/desktop.h"
 
 #include "platform/screenreader.h"
+#include "platform/web/page.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -18,17 +19,18 @@
 #include <string>
 
 namespace platform {
-namespace {
 
-// Tells the page something, as a DOM event it listens for: "kozmat-say" (a text for its live
-// region), "kozmat-window" (the title of the window in front), "kozmat-ended".
-void tellPage(const char* event, const QString& detail = {}) {
+void web::tellPage(const char* event, const QString& detail) {
     using emscripten::val;
     val init = val::object();
     init.set("detail", val(detail.toStdString()));
     val::global("document")
         .call<bool>("dispatchEvent", val::global("CustomEvent").new_(val(event), init));
 }
+
+namespace {
+
+using web::tellPage;
 
 // The page has no window manager, and Qt's compositor does little of one's work: it would open
 // every window at the top left corner, each over the one before and with its left border off
@@ -102,12 +104,15 @@ void setDesktopIdentity() {
 }
 
 bool findDisplay() {
-    // The page's canvas is the screen.
+    // The page's canvas is the screen. On a touch screen the page's own field takes the typing
+    // (numberpad.cpp): Qt's input context, which would compete with it for the focus, is none.
+    qputenv("QT_IM_MODULE", "none");
     return true;
 }
 
 int run(const std::function<void()>& start) {
     qApp->installEventFilter(new WindowManager(qApp));
+    web::followTyping();
     // QApplication::exec() hands the browser its loop by throwing, abandoning the caller's
     // frames; a message box waiting in main() before that would leave the throw unhandled
     // after it resumes. So the program starts from inside the loop.
