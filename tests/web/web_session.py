@@ -11,7 +11,7 @@ screen reader) and from the canvas's pixels; the start window and its result of 
 against the Linux build's pictures (LINUX-PICTURES: start-window.png, start-window-result.png).
 """
 import base64, functools, http.server, json, os, shutil, socket, subprocess, sys  # noqa: E401
-import tempfile, threading, time, urllib.request, zipfile  # noqa: E401
+import tempfile, threading, time, urllib.request, zipfile, zlib  # noqa: E401
 
 import websocket
 
@@ -48,6 +48,7 @@ class Browser:
 
     def __init__(self, out, url, language="ar", size=(1280, 900)):
         self.out, self.url, self.size, self.console, self.next_id = out, url, size, [], 0
+        self.wire = 0  # bytes received from the network, as sent
         self.profile = tempfile.mkdtemp()
         with socket.socket() as s:
             s.bind(("127.0.0.1", 0))
@@ -94,6 +95,8 @@ class Browser:
                 self.console.append(("error", json.dumps(p["exceptionDetails"])[:300]))
             elif m.get("method") == "Log.entryAdded":
                 self.console.append((p["entry"]["level"], p["entry"]["text"]))
+            elif m.get("method") == "Network.loadingFinished":
+                self.wire += p["encodedDataLength"]
 
     def js(self, expression):
         r = self.send("Runtime.evaluate", expression=expression, returnByValue=True,
@@ -129,9 +132,10 @@ class Browser:
         self.send("Page.navigate", url=self.url)
         self.hear(WELCOME, 0)
         self.in_front("ترحيب")
-        # The box is centred on the page: drawn when the middle is no longer the background.
+        # The box is centred on the page: drawn when the middle is neither the canvas's white
+        # nor the screen's background.
         middle = self.js("[innerWidth >> 1, innerHeight >> 1]")
-        until("the welcome box drawn", lambda: self.pixel(*middle) != "333333")
+        until("the welcome box drawn", lambda: self.pixel(*middle) not in ("333333", "ffffff"))
         if START in self.told("window"):
             raise Failure("the start window came before the welcome box was answered")
         return time.monotonic() - began
@@ -189,9 +193,12 @@ class Browser:
         return path
 
     def pixel(self, x, y):
-        return subprocess.run(["convert", self.shot("pixel.png", (x, y, 1, 1)), "-format",
-                               "%[hex:p{0,0}]", "info:"], capture_output=True,
-                              text=True).stdout[:6].lower()
+        """The colour at x, y as rrggbb: the one pixel of a PNG of 8-bit RGB or RGBA."""
+        png = base64.b64decode(self.send("Page.captureScreenshot", clip=dict(
+            x=x, y=y, width=1, height=1, scale=1))["data"])
+        idat = png.index(b"IDAT")
+        data = zlib.decompress(png[idat + 4:idat + 4 + int.from_bytes(png[idat - 4:idat], "big")])
+        return data[1:4].hex()  # after the row's filter byte, unfiltered in the first row
 
     def clean(self):
         """No error in the console, all session long."""

@@ -5,9 +5,9 @@
 # manifest, Qt's loader and the icons beside them in the build folder; that folder is what a web
 # server serves.
 
-# kozmat_web_executable(<target>)
-function(kozmat_web_executable target)
-    set_target_properties(${target} PROPERTIES OUTPUT_NAME kozmat)
+# kozmat_web_link(<target>): a program for the browser, linked as Qt's own are, with what the
+# program needs beyond that.
+function(kozmat_web_link target)
     # Given after Qt's link options, as libraries, these win over them: exception catching on
     # again for the run-time errors (see the compile options); no asyncify, which makes the
     # program a third larger and slower for loops inside loops it does not run in a browser
@@ -17,6 +17,12 @@ function(kozmat_web_executable target)
     # platform calls from JavaScript, and room for the heap from the start.
     target_link_options(${target} PRIVATE "SHELL:-s EXPORTED_RUNTIME_METHODS=UTF16ToString,stringToUTF16"
                                           "SHELL:-s INITIAL_MEMORY=50MB")
+    set_target_properties(${target} PROPERTIES OUTPUT_NAME kozmat)
+endfunction()
+
+# kozmat_web_executable(<target>): the program, and its page beside it.
+function(kozmat_web_executable target)
+    kozmat_web_link(${target})
     # Copied when configuring, and again whenever one of them changes.
     get_target_property(out ${target} BINARY_DIR)
     set(page ${CMAKE_CURRENT_FUNCTION_LIST_DIR})

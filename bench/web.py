@@ -1,0 +1,154 @@
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""The benchmark in the browser: the program's page against the web's text floor (one Qt label
+with the welcome text, built as the program is and loaded by the same page), in headless
+Chromium, both served compressed as a web server should (gzip, level 6).
+
+For each, RUNS times alternating, in a browser that has never seen the page: the time from
+navigation to the first window drawn (the welcome box; the floor's label), and the bytes on the
+wire until then; then, in the same browser, the page again from the service worker's copy.
+Writes its section of bench/results.md.
+
+Usage: web.py BUILD-WEB RESULTS RUNS
+"""
+
+import gzip
+import http.server
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "web"))
+from web_session import Browser, until  # noqa: E402
+
+WELCOME_RATIO = 1.10
+DOWNLOAD_RATIO = 1.30
+SECTION = "## In the browser"
+
+
+def serve(site):
+    """The folder on a local server that compresses what compresses, as a school's would."""
+    packed = {}
+
+    class Handler(http.server.SimpleHTTPRequestHandler):
+        def __init__(self, *args, **kwargs):
+            super().__init__(*args, directory=site, **kwargs)
+
+        def send_head(self):
+            path = self.translate_path(self.path.split("?")[0])
+            if os.path.isdir(path):
+                path = os.path.join(path, "index.html")
+            if not path.endswith((".wasm", ".js", ".html", ".webmanifest")) or \
+                    "gzip" not in self.headers.get("Accept-Encoding", ""):
+                return super().send_head()
+            if path not in packed:
+                with open(path, "rb") as f:
+                    packed[path] = gzip.compress(f.read(), 6, mtime=0)
+            self.send_response(200)
+            self.send_header("Content-Type", self.guess_type(path))
+            self.send_header("Content-Encoding", "gzip")
+            self.send_header("Content-Length", str(len(packed[path])))
+            self.end_headers()
+            self.wfile.write(packed[path])
+            return None
+
+        def log_message(self, *args):
+            pass
+
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+    server.handle_error = lambda *args: None
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, f"http://127.0.0.1:{server.server_address[1]}/"
+
+
+def drawn(b):
+    """Seconds from navigation to the first window drawn (the page's middle no longer the
+    screen's background), and the bytes on the wire until then."""
+    b.wire = 0
+    began = time.monotonic()
+    b.send("Page.navigate", url=b.url)
+    middle = (b.size[0] // 2, b.size[1] // 2)
+    # The page's loading line gone, and Qt's screen drawn: no longer the canvas's own white nor
+    # the screen's background.
+    until("the first window drawn", lambda: b.js("document.getElementById('message')?.hidden")
+          and b.pixel(*middle) not in ("333333", "ffffff"), 60)
+    return time.monotonic() - began, b.wire
+
+
+def run(url, work):
+    with Browser(work, url) as b:
+        first, wire = drawn(b)
+        until("the page kept", lambda: b.js(
+            "navigator.serviceWorker.ready.then(r => !!r.active) && caches.keys().then(k => "
+            "k.length)"), 60)
+        again, again_wire = drawn(b)
+        b.clean()
+    return first, wire, again, again_wire
+
+
+def main():
+    build, results, runs = Path(sys.argv[1]), Path(sys.argv[2]), int(sys.argv[3])
+    work = Path(tempfile.mkdtemp())
+    # The floor in the program's page, with the same loader and service worker.
+    floor = work / "floor"
+    shutil.copytree(build / "src", floor, ignore=shutil.ignore_patterns("*.a", "CMakeFiles",
+                                                                       "*_autogen", "*.cmake"))
+    for file in ("kozmat.js", "kozmat.wasm"):
+        shutil.copy(build / "bench" / "textfloor" / file, floor / file)
+    page = Path(__file__).resolve().parent.parent / "src" / "platform" / "web"
+    subprocess.run(["cmake", f"-DDIR={floor}", f"-DIN={page / 'sw.js.in'}", "-P",
+                    str(page / "kept.cmake")], check=True)
+    servers = {name: serve(str(site)) for name, site in [("program", build / "src"),
+                                                          ("floor", floor)]}
+    measured = {name: [] for name in servers}
+    for i in range(runs + 1):  # the first of each warms the machine and is not counted
+        for name, (_, url) in servers.items():
+            result = run(url, work)
+            if i:
+                measured[name].append(result)
+    for server, _ in servers.values():
+        server.shutdown()
+    shutil.rmtree(work, ignore_errors=True)
+
+    def median(name, index):
+        return statistics.median(r[index] for r in measured[name])
+    sizes = {f: (build / "src" / f).stat().st_size for f in ("kozmat.wasm", "kozmat.js")}
+    packed = {f: len(gzip.compress((build / "src" / f).read_bytes(), 6)) for f in sizes}
+    welcome = median("program", 0) / median("floor", 0)
+    download = median("program", 1) / median("floor", 1)
+    lines = [SECTION, "",
+             f"Headless Chromium, {runs} runs of each alternating, medians; served compressed "
+             "(gzip level 6); a browser that has never seen the page, then the same browser "
+             "again (the service worker's copy).", "",
+             "| | program | text floor | ratio | goal |", "|---|---|---|---|---|",
+             f"| first window drawn, first visit (ms) | {1000 * median('program', 0):.0f} | "
+             f"{1000 * median('floor', 0):.0f} | {welcome:.2f} | ≤ {WELCOME_RATIO:.2f} |",
+             f"| bytes on the wire, first visit | {median('program', 1):,.0f} | "
+             f"{median('floor', 1):,.0f} | {download:.2f} | ≤ {DOWNLOAD_RATIO:.2f} |",
+             f"| first window drawn, next visit (ms) | {1000 * median('program', 2):.0f} | "
+             f"{1000 * median('floor', 2):.0f} | "
+             f"{median('program', 2) / median('floor', 2):.2f} | |",
+             f"| bytes on the wire, next visit | {median('program', 3):,.0f} | "
+             f"{median('floor', 3):,.0f} | | |", "",
+             f"The program's files: kozmat.wasm {sizes['kozmat.wasm']:,} bytes "
+             f"({packed['kozmat.wasm']:,} compressed), kozmat.js {sizes['kozmat.js']:,} "
+             f"({packed['kozmat.js']:,}).", ""]
+    met = welcome <= WELCOME_RATIO and download <= DOWNLOAD_RATIO
+    lines.append("Both goals met." if met else "Not every goal met: see bench/causes.md.")
+    section = "\n".join(lines) + "\n"
+    print(section)
+    text = results.read_text() if results.exists() else ""
+    kept = text.split(SECTION)[0].rstrip("\n")
+    results.write_text((kept + "\n\n" if kept else "") + section)
+    print(f"bench: written to {results}", file=sys.stderr)
+
+
+if __name__ == "__main__":
+    main()
