@@ -17,4 +17,8 @@ void setDesktopIdentity();
 // is always a desktop.
 bool findDisplay();
 
+// Once the application object is built: keeps the toolkit from loading an OpenGL stack that the
+// program, which draws in software, never uses.
+void leaveOpenGLUnloaded();
+
 } // namespace platform

@@ -21,4 +21,8 @@ bool findDisplay() {
     return true;
 }
 
+void leaveOpenGLUnloaded() {
+    // Qt's windows plugin opens OpenGL only for a window that asks for it.
+}
+
 } // namespace platform
