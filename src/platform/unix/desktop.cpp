@@ -133,6 +133,11 @@ bool findDisplay() {
     return true;
 }
 
+int titleBarRoom() {
+    // Qt's frame keeps 77 pixels right of the title for its three buttons.
+    return QGuiApplication::platformName().startsWith(u"wayland") ? 2 * 77 : 96;
+}
+
 void leaveOpenGLUnloaded() {
 #ifdef KOZMAT_PLUGINS
     // Qt 6.4's Wayland client would load EGL and Mesa's driver with the first window, only to

@@ -21,6 +21,10 @@ bool findDisplay() {
     return true;
 }
 
+int titleBarRoom() {
+    return 96;
+}
+
 void leaveOpenGLUnloaded() {
     // Qt's windows plugin opens OpenGL only for a window that asks for it.
 }
