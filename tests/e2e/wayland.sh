@@ -25,11 +25,7 @@ mkdir -m 0700 "$work/runtime" "$work/home"
 
 as=()
 if [ "$compositor" != kwin ] && [ "$(id -u)" = 0 ]; then
-    user=kozmat-test
-    if ! id -u "$user" >/dev/null 2>&1; then
-        useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
-            "$user"
-    fi
+    user=$(test_user)
     as=(setpriv --reuid="$user" --regid="$user" --clear-groups)
     "${as[@]}" test -r "$program" -a -x "$program" ||
         fail "the user $user cannot run $program: make the build folder readable to all"
