@@ -9,9 +9,10 @@ include(CMakeDependentOption)
 include(CheckPIESupported)
 
 # These are flags for ELF and the GNU linker. A Windows executable gets address randomisation
-# and a non-executable stack from MinGW's linker by default (--dynamicbase, --nxcompat).
+# and a non-executable stack from MinGW's linker by default (--dynamicbase, --nxcompat); the
+# browser keeps WebAssembly's memory apart from its code and stack itself.
 cmake_dependent_option(KOZMAT_HARDEN "Build with Debian's hardening flags" ON
-                       "NOT KOZMAT_SANITIZE;NOT KOZMAT_FUZZ;NOT WIN32" OFF)
+                       "NOT KOZMAT_SANITIZE;NOT KOZMAT_FUZZ;NOT WIN32;NOT EMSCRIPTEN" OFF)
 if(NOT KOZMAT_HARDEN)
     return()
 endif()

@@ -121,3 +121,62 @@ finish_steps() {
     fi
     exit $status
 }
+
+# Qt built for another system (Windows, the web), as scripts/windows-qt and scripts/web-qt get it.
+# qt_at_hand NAME INSTALLED DIR-VARIABLE TARBALL-VARIABLE : prints the folder of a Qt that passes
+# INSTALLED (a function given that folder), from the first of: the folder that DIR-VARIABLE
+# names, the cache (${XDG_CACHE_HOME:-~/.cache}/kozmat/qt-6.4.2-NAME), the packed copy that
+# TARBALL-VARIABLE names, unpacked into the cache. Returns 1 when none is there; $qt_prefix is
+# then the cache's folder, for a build from source.
+qt_at_hand() {
+    local name=$1 installed=$2 dir=${!3:-} tarball=${!4:-} cache unpack top
+    if [ -n "$dir" ]; then
+        "$installed" "$dir" || { say "$3=$dir holds no Qt for $name"; exit 1; }
+        echo "$dir"
+        return 0
+    fi
+    cache=${XDG_CACHE_HOME:-$HOME/.cache}/kozmat
+    qt_prefix=$cache/qt-6.4.2-$name
+    if "$installed" "$qt_prefix"; then
+        echo "$qt_prefix"
+        return 0
+    fi
+    mkdir -p "$cache"
+    [ -n "$tarball" ] && [ -f "$tarball" ] || return 1
+    say "Unpacking Qt 6.4.2 for $name from $tarball into $qt_prefix"
+    unpack=$(mktemp -d "$cache/unpack.XXXXXX")
+    tar -C "$unpack" -xJf "$tarball"
+    top=$(find "$unpack" -mindepth 1 -maxdepth 1 -type d | head -n 1)
+    if [ -n "$top" ] && "$installed" "$top"; then
+        rm -rf "$qt_prefix"
+        mv "$top" "$qt_prefix"
+        rm -rf "$unpack"
+        echo "$qt_prefix"
+        return 0
+    fi
+    rm -rf "$unpack"
+    say "$tarball holds no Qt for $name; building it instead"
+    return 1
+}
+
+# qt_source WORK : fetches Debian 12's own qt6-base 6.4.2 source package into WORK/src, unpacks
+# it and prints the folder of its sources. Through a source list of its own: the system's apt
+# setup stays as it is.
+qt_source() {
+    local work=$1 uri
+    # apt hands downloads to its own unprivileged user, who must reach the folder.
+    chmod 755 "$work"
+    uri=$(awk '/^URIs:/ { print $2; exit }' /etc/apt/sources.list.d/*.sources 2>/dev/null || true)
+    [ -n "$uri" ] || uri=$(awk '$1 == "deb" { for (i = 2; i <= NF; i++) if ($i ~ /^https?:/) { print $i; exit } }' \
+        /etc/apt/sources.list 2>/dev/null || true)
+    [ -n "$uri" ] || { say "No Debian mirror found in the apt sources"; exit 1; }
+    mkdir -p "$work/apt/lists/partial" "$work/apt/parts" "$work/src"
+    printf 'Types: deb-src\nURIs: %s\nSuites: bookworm\nComponents: main\nSigned-By: %s\n' \
+        "$uri" /usr/share/keyrings/debian-archive-keyring.gpg >"$work/apt/parts/source.sources"
+    local apt_own=(-o Dir::Etc::SourceList=/dev/null -o Dir::Etc::SourceParts="$work/apt/parts"
+        -o Dir::State::Lists="$work/apt/lists")
+    apt-get "${apt_own[@]}" update -qq >&2
+    (cd "$work/src" && apt-get "${apt_own[@]}" source --download-only -qq "qt6-base=6.4.2+dfsg-10") >&2
+    tar -C "$work/src" -xJf "$work/src/qt6-base_6.4.2+dfsg.orig.tar.xz"
+    find "$work/src" -mindepth 1 -maxdepth 1 -type d -name 'qtbase-everywhere-src-*' | head -n 1
+}

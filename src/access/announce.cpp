@@ -3,6 +3,8 @@
 
 #include "access/announce.h"
 
+#include "platform/screenreader.h"
+
 #include <QAccessible>
 #include <QAccessibleObject>
 #include <QWidget>
@@ -82,6 +84,7 @@ void announce(QWidget* control, const QString& text) {
         return true;
     }();
     Q_UNUSED(factoryInstalled);
+    platform::sayToScreenReader(text);
     if (!control || !QAccessible::isActive())
         return;
     auto* holder = control->findChild<StatusHolder*>(QString(), Qt::FindDirectChildrenOnly);

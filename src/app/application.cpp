@@ -7,6 +7,7 @@
 #include "access/readerfilter.h"
 #include "app/toolkittexts.h"
 #include "look/look.h"
+#include "platform/desktop.h"
 #include "platform/fonts.h"
 #include "widgets/messagebox.h"
 #include "windows/create.h"
@@ -42,7 +43,7 @@ namespace {
 void endProgram() {
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
-    QCoreApplication::exit(0);
+    platform::quit();
 }
 
 // The welcome box is drawn from the embedded fonts alone; every later window also has the

@@ -16,6 +16,5 @@ int main(int argc, char* argv[]) {
     QApplication qapp(argc, argv);
     platform::leaveOpenGLUnloaded();
     app::Application application;
-    application.start();
-    return QApplication::exec();
+    return platform::run([&application] { application.start(); });
 }

@@ -55,7 +55,9 @@ QWidget* WindowRegistry::show(WindowId id) {
     if (!w->isVisible())
         fitToScreen(w);
     w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-    w->show();
+    // Not show(): that takes the platform's default state for a new window, which in a browser
+    // is full-screen. A window opens as laid out everywhere.
+    w->setVisible(true);
     w->raise();
     w->activateWindow();
     waitingForPaint_ = w;

@@ -3,6 +3,7 @@
 
 #include "numeric/numberentry.h"
 
+#include "numeric/floatchars.h"
 #include "numeric/runtimeerror.h"
 
 #include <charconv>
@@ -140,8 +141,7 @@ double numberEntry(QStringView text, QChar userSeparator) {
     digits.append(exponentText, written.ptr);
 
     double value = 0;
-    const auto parsed = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (parsed.ec == std::errc::result_out_of_range) {
+    if (!floatchars::parse(digits, value)) {
         if (magnitude >= 0)
             throw numeric::RuntimeError::overflow();
         value = 0.0; // below half the smallest subnormal

@@ -3,6 +3,8 @@
 
 #include "numeric/resulttext.h"
 
+#include "numeric/floatchars.h"
+
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -35,13 +37,13 @@ QString resultText(double value, QChar decimalSeparator) {
     // needs the exact digits: the 16th alone decides. The form is chosen from the rounded value,
     // so that 999999999999999.9 becomes 1E+15 rather than a 16-digit whole number.
     char exact[exactPlaces + 16]; // "d.ddd…de-324"
-    const auto written = std::to_chars(exact, exact + sizeof exact, std::fabs(value),
-                                       std::chars_format::scientific, exactPlaces);
+    const char* const end =
+        floatchars::scientific(exact, exact + sizeof exact, std::fabs(value), exactPlaces);
     std::string digits(exact, 1);
     digits.append(exact + 2, significantDigits - 1);
     int exponent = 0;
     const char* exponentText = exact + 2 + exactPlaces + 1; // its sign
-    std::from_chars(exponentText + 1, written.ptr, exponent);
+    std::from_chars(exponentText + 1, end, exponent);
     if (*exponentText == '-')
         exponent = -exponent;
     if (exact[1 + significantDigits] >= '5') {

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <functional>
+
 namespace platform {
 
 // The name the desktop knows the program by: its desktop entry, Wayland app_id and the class
@@ -16,6 +18,14 @@ void setDesktopIdentity();
 // says on standard error that the program needs a desktop and returns false. On Windows there
 // is always a desktop.
 bool findDisplay();
+
+// Runs `start` once the toolkit is ready, then the event loop until the program ends, and
+// returns the program's exit status. On a desktop the program owns its event loop; in a browser
+// the page does, and `start` runs inside it.
+int run(const std::function<void()>& start);
+
+// Ends the program with status 0: the event loop ends, and in a browser the page says so.
+void quit();
 
 // The width a title bar needs beside its title, for the window icon and buttons. Where the
 // frame may be Qt's own (Wayland without frames from the compositor), the title is centred in

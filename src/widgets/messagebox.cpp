@@ -5,6 +5,7 @@
 
 #include "look/look.h"
 #include "platform/desktop.h"
+#include "platform/screenreader.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -30,6 +31,7 @@ int titleBarWidth(const QString& title) {
 void showMessageBox(const QString& prompt, const QString& title, int style, QWidget* owner) {
     // The owner deletes its children: should it go while the box is open, so does the box.
     const QPointer<QMessageBox> box = makeMessageBox(prompt, title, style, owner).release();
+    platform::sayToScreenReader(title + u'\n' + prompt);
     box->exec();
     delete box;
 }

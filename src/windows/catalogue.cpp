@@ -125,7 +125,7 @@ std::span<const ContactButton> contactButtons() {
 void bindCalculatorsAndContacts(QWidget* window, WindowId id) {
     std::vector<std::string_view> buttons;
     for (const Calculator& c : calculators())
-        if (c.window == id && std::ranges::find(buttons, c.button) == buttons.end())
+        if (c.window == id && std::find(buttons.begin(), buttons.end(), c.button) == buttons.end())
             buttons.push_back(c.button);
     for (const std::string_view button : buttons) {
         std::vector<const Calculator*> onButton;

@@ -3,7 +3,8 @@
 
 // Writes the program's description of its windows, calculators and contact buttons as JSON, for
 // the end-to-end sessions: those find controls over AT-SPI by role and accessible name, so each
-// control is given with the name and text its built window shows.
+// control is given with the name and text its built window shows; the browser's session clicks
+// them, so each is given with its place in its window's client area too.
 //
 // usage: kozmat-describe FILE   (on any Qt platform; offscreen will do)
 
@@ -44,10 +45,12 @@ QJsonObject control(WindowId id, const char* objectName) {
     QString accessible = w->accessibleName();
     if (auto* button = qobject_cast<const QAbstractButton*>(w); button && accessible.isEmpty())
         accessible = button->text().remove(u'&');
+    const QRect place(w->mapTo(w->window(), QPoint(0, 0)), w->size());
     QJsonObject o{
-        {"name",                  name(objectName)          },
-        {"accessibleName",        accessible                },
-        {"accessibleDescription", w->accessibleDescription()}
+        {"name",                  name(objectName)                                               },
+        {"accessibleName",        accessible                                                     },
+        {"accessibleDescription", w->accessibleDescription()                                     },
+        {"place",                 QJsonArray{place.x(), place.y(), place.width(), place.height()}}
     };
     if (auto* frame = qobject_cast<const QGroupBox*>(w->parentWidget()))
         o["frame"] = frame->title();
@@ -85,8 +88,9 @@ int main(int argc, char* argv[]) {
     for (WindowId id : windows::allWindowIds) {
         const windows::WindowInfo& info = windows::windowInfo(id);
         QJsonObject w{
-            {"form",    form(id)                 },
-            {"caption", window(id)->windowTitle()}
+            {"form",    form(id)                                             },
+            {"caption", window(id)->windowTitle()                            },
+            {"size",    QJsonArray{window(id)->width(), window(id)->height()}}
         };
         if (info.menuButton)
             w["menuButton"] = control(WindowId::Start, info.menuButton);

@@ -3,7 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a real X display (run under xvfb-run): the welcome box comes first, the
 # start window after Enter, its exit button says goodbye and ends the program with status 0.
-# The same start window, drawn on a machine without any installed font, looks the same.
+# The same start window, drawn on a machine without any installed font, looks the same. The
+# pictures of the start window and of its result of 7 ÷ 2 stay in OUTPUT-DIR (the browser's
+# test holds its own against them).
 # Usage: real_window.sh PROGRAM OUTPUT-DIR
 set -euo pipefail
 program=$1
@@ -46,6 +48,25 @@ session() {
     until_ok "the start window" visible 'كوزماط الإصدار الأول'
     origin=$(start_window_shot "$shot")
     read -r X Y <<<"$origin"
+
+    # 7 ÷ 2: the boxes at 48,304 and 48,384, "÷" at 192,408, "أحسب" at 376,376; the result
+    # label at 368,320, 89 x 25.
+    result() {
+        import -window root "$1.root.png" &&
+            convert "$1.root.png" -crop "89x25+$((X + 368))+$((Y + 320))" +repage "$1"
+    }
+    result "${shot%.png}-result-empty.png"
+    for click in "76 316 7" "76 396 2" "232 414" "412 388"; do
+        read -r x y text <<<"$click"
+        xdotool mousemove --sync $((X + x)) $((Y + y)) click 1
+        [ -z "$text" ] || xdotool type "$text"
+    done
+    changed() {
+        result "${shot%.png}-result.png" &&
+            [ "$(compare -metric AE "${shot%.png}-result.png" "${shot%.png}-result-empty.png" null: 2>&1)" != 0 ]
+    }
+    until_ok "the result of 7 ÷ 2" changed
+    rm -f "${shot%.png}"-result*.root.png "${shot%.png}-result-empty.png"
 
     # The exit button "خروج" sits at 16,528 in the window, 89 x 25.
     xdotool mousemove --sync $((X + 60)) $((Y + 540)) click 1

@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// draw-pictures [--verbose] [--menu-icon PNG] FOLDER
+// draw-pictures [--verbose] [--menu-icon PNG] [--web-icons DIR] FOLDER
 // Draws the program's nine picture files into FOLDER (normally assets/), each also at twice and
-// three times its size for high-density screens (NAME@2x.png, NAME@3x.png), and with
-// --menu-icon the desktop menu's icon (normally packaging/kozmat.png).
+// three times its size for high-density screens (NAME@2x.png, NAME@3x.png), with --menu-icon
+// the desktop menu's icon (normally packaging/org.example.Kozmat.png), and with --web-icons the
+// icons of the installed web page, kozmat-192.png and kozmat-512.png (normally
+// src/platform/web).
 #include "drawing.h"
 #include "palette.h"
 #include "pictures.h"
@@ -13,6 +15,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
@@ -105,6 +108,32 @@ void writeMenuIcon(const QDir& folder, const QString& file) {
         throw std::runtime_error("cannot write " + file.toStdString());
 }
 
+// An installed web page's icon stands on a home screen among square ones: the window icon,
+// drawn anew at the smallest whole scale at least as large as four fifths of the side and
+// brought to that size, on a white rounded square.
+void writeWebIcons(const QDir& folder) {
+    constexpr int visible = iconWidth - iconLeftMasked - iconRightMasked;
+    for (const int side : {192, 512}) {
+        const int room = side * 4 / 5, scale = (room + visible - 1) / visible;
+        QImage drawn = drawWindowIcon(scale).copy(iconLeftMasked * scale, 0, visible * scale,
+                                                  iconHeight * scale);
+        drawn.setDevicePixelRatio(1);
+        const QImage art = drawn.scaled(room, room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QImage square(side, side, QImage::Format_ARGB32);
+        square.fill(Qt::transparent);
+        QPainter painter(&square);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::white);
+        painter.drawRoundedRect(QRectF(0, 0, side, side), side / 6.0, side / 6.0);
+        painter.drawImage((side - art.width()) / 2, (side - art.height()) / 2, art);
+        painter.end();
+        const QString file = folder.filePath(QStringLiteral("kozmat-%1.png").arg(side));
+        if (!square.save(file, "PNG"))
+            throw std::runtime_error("cannot write " + file.toStdString());
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -123,8 +152,15 @@ int main(int argc, char** argv) {
         menuIcon = args.at(1);
         args.remove(0, 2);
     }
+    QString webIcons;
+    if (args.value(0) == QLatin1String("--web-icons") && args.size() > 1) {
+        webIcons = args.at(1);
+        args.remove(0, 2);
+    }
     if (args.size() != 1) {
-        std::fprintf(stderr, "usage: draw-pictures [--verbose] [--menu-icon PNG] FOLDER\n");
+        std::fprintf(
+            stderr,
+            "usage: draw-pictures [--verbose] [--menu-icon PNG] [--web-icons DIR] FOLDER\n");
         return 2;
     }
     const QDir folder(args.first());
@@ -141,6 +177,8 @@ int main(int argc, char** argv) {
         drawAll(folder);
         if (!menuIcon.isEmpty())
             writeMenuIcon(folder, menuIcon);
+        if (!webIcons.isEmpty())
+            writeWebIcons(QDir(webIcons));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "draw-pictures: %s\n", e.what());
         return 1;

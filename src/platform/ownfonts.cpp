@@ -5,7 +5,8 @@
 
 namespace platform {
 
-// Qt lists the fonts of Windows itself, without fontconfig: there is nothing to steer.
+// Where Qt lists the system's fonts itself, without fontconfig (Windows), or knows only the
+// fonts the program gives it (the browser), there is nothing to steer.
 void startOnOwnFonts() {}
 
 bool loadSystemFonts() {

@@ -1,0 +1,35 @@
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The program for the browser: kozmat.js and kozmat.wasm, with its page, its service worker and
+# manifest, Qt's loader and the icons beside them in the build folder; that folder is what a web
+# server serves.
+
+# kozmat_web_executable(<target>)
+function(kozmat_web_executable target)
+    set_target_properties(${target} PROPERTIES OUTPUT_NAME kozmat)
+    # Qt's link options turn exception catching off; given after them, as a library, this
+    # turns it on again for the run-time errors (see the compile options).
+    target_link_libraries(${target} PRIVATE "-sDISABLE_EXCEPTION_CATCHING=0")
+    # What Qt's own executables get (qt_add_executable): the string conversions its browser
+    # platform calls from JavaScript, and room for the heap from the start.
+    target_link_options(${target} PRIVATE "SHELL:-s EXPORTED_RUNTIME_METHODS=UTF16ToString,stringToUTF16"
+                                          "SHELL:-s INITIAL_MEMORY=50MB")
+    # Copied when configuring, and again whenever one of them changes.
+    get_target_property(out ${target} BINARY_DIR)
+    set(page ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
+    foreach(file index.html manifest.webmanifest kozmat-192.png kozmat-512.png)
+        configure_file(${page}/${file} ${out}/${file} COPYONLY)
+    endforeach()
+    configure_file(${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js
+                   ${out}/qtloader.js COPYONLY)
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/org.example.Kozmat.png ${out}/kozmat.png
+                   COPYONLY)
+    # The service worker, named after what it keeps: written after every link and page change.
+    add_custom_command(OUTPUT ${out}/sw.js
+        COMMAND ${CMAKE_COMMAND} -DDIR=${out} -DIN=${page}/sw.js.in -P ${page}/kept.cmake
+        DEPENDS ${target} ${page}/sw.js.in ${page}/kept.cmake ${page}/index.html
+                ${page}/manifest.webmanifest ${page}/kozmat-192.png ${page}/kozmat-512.png
+        VERBATIM)
+    add_custom_target(${target}-page ALL DEPENDS ${out}/sw.js)
+endfunction()

@@ -1,0 +1,376 @@
+#!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The program for the browser as a pupil meets it: the zip's folder on a local web server, in
+Debian's headless Chromium driven over the DevTools protocol, used with clicks and keys.
+
+Usage: session.py ZIP DESCRIPTION LINUX-PICTURES OUTPUT-DIR
+
+What the program shows is read from its page (the title of the window in front, what it tells a
+screen reader) and from the canvas's pixels; the start window and its result of 7 ÷ 2 are held
+against the Linux build's pictures (LINUX-PICTURES: start-window.png, start-window-result.png).
+"""
+import base64, functools, http.server, json, os, shutil, socket, subprocess, sys  # noqa: E401
+import tempfile, threading, time, urllib.request, zipfile  # noqa: E401
+
+import websocket
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from session import SHAPES, START  # noqa: E402  (the values typed in each shape window)
+
+WELCOME = "ترحيب\nأهلا و سهلا بكم في كوزماط الإصدار الأول"
+ENDED = "انتهى كوزماط. مع السلامة."
+# The k-th window opened has its client area at FIRST + k * STEP: the first one's frame is at the
+# page's top left, each next one a title bar and borders further.
+FIRST, STEP = (4, 26), 30
+PAINTED = (190, 482, "c0c0ff")  # a pixel of the start window once drawn: its greeting label
+RECORD = """window.kozmatTold = [];
+for (const name of ["kozmat-say", "kozmat-window", "kozmat-ended", "kozmat-typing"])
+  document.addEventListener(name, (event) => window.kozmatTold.push([name, event.detail]));"""
+
+
+class Failure(Exception):
+    pass
+
+
+def until(what, condition, timeout=30):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        value = condition()
+        if value:
+            return value
+        time.sleep(0.05)
+    raise Failure(f"timed out waiting for {what}")
+
+
+class Browser:
+    """Chromium, and what the program told its page: ("say", text), ("window", title), ..."""
+
+    def __init__(self, out, url, language="ar", size=(1280, 900)):
+        self.out, self.url, self.console, self.next_id = out, url, [], 0
+        self.profile = tempfile.mkdtemp()
+        with socket.socket() as s:
+            s.bind(("127.0.0.1", 0))
+            port = s.getsockname()[1]
+        # Without its background services Chromium would try to reach Google's servers.
+        self.proc = subprocess.Popen(
+            ["chromium", "--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+             "--use-gl=swiftshader", "--enable-unsafe-swiftshader", "--disable-quic",
+             "--disable-background-networking", "--disable-component-update", "--disable-sync",
+             f"--user-data-dir={self.profile}", f"--remote-debugging-port={port}", "about:blank"],
+            stdout=subprocess.DEVNULL, stderr=open(os.path.join(out, "chromium.log"), "w"))
+
+        def page():
+            try:
+                with urllib.request.urlopen(f"http://127.0.0.1:{port}/json", timeout=1) as r:
+                    return next(t for t in json.load(r) if t["type"] == "page")
+            except (OSError, StopIteration):
+                return None
+        self.ws = websocket.create_connection(until("Chromium", page)["webSocketDebuggerUrl"])
+        for domain in ("Runtime", "Log", "Page", "Network"):
+            self.send(f"{domain}.enable")
+        self.send("Emulation.setDeviceMetricsOverride", width=size[0], height=size[1],
+                  deviceScaleFactor=1, mobile=False)
+        # The language the page reads (navigator.language): headless Chromium takes it from here.
+        self.send("Emulation.setUserAgentOverride", acceptLanguage=language,
+                  userAgent=self.send("Browser.getVersion")["userAgent"])
+        self.send("Page.addScriptToEvaluateOnNewDocument", source=RECORD)
+        self.opened, self.origins = 0, {}
+
+    def send(self, method, **params):
+        self.next_id += 1
+        self.ws.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
+        while True:
+            m = json.loads(self.ws.recv())
+            if m.get("id") == self.next_id:
+                if "error" in m:
+                    raise Failure(f"{method}: {m['error']}")
+                return m.get("result", {})
+            p = m.get("params", {})
+            if m.get("method") == "Runtime.consoleAPICalled":
+                self.console.append((p["type"], " ".join(str(a.get("value", a.get(
+                    "description"))) for a in p["args"])))
+            elif m.get("method") == "Runtime.exceptionThrown":
+                self.console.append(("error", json.dumps(p["exceptionDetails"])[:300]))
+            elif m.get("method") == "Log.entryAdded":
+                self.console.append((p["entry"]["level"], p["entry"]["text"]))
+
+    def js(self, expression):
+        r = self.send("Runtime.evaluate", expression=expression, returnByValue=True,
+                      awaitPromise=True)
+        if "exceptionDetails" in r:
+            raise Failure(f"{expression}: {r['exceptionDetails']}")
+        return r["result"].get("value")
+
+    def told(self, kind):
+        return [d for e, d in self.js("window.kozmatTold || []") if e == f"kozmat-{kind}"]
+
+    def line(self):
+        return self.js("document.getElementById('text')?.textContent ?? ''")
+
+    def hear(self, text, since):
+        until(f"the program to say {text!r}", lambda: text in self.told("say")[since:])
+
+    def in_front(self, title):
+        until(f"the window {title!r} in front", lambda: self.told("window")[-1:] == [title])
+
+    def opens(self, title):
+        """Waits for a new window in front, and notes where it is."""
+        self.in_front(title)
+        self.origins[title] = (FIRST[0] + STEP * self.opened, FIRST[1] + STEP * self.opened)
+        self.opened += 1
+        return self.origins[title]
+
+    def load(self):
+        """The page loaded anew; returns the seconds to the welcome box drawn."""
+        began, self.opened, self.origins = time.monotonic(), 0, {}
+        self.send("Page.navigate", url=self.url)
+        self.hear(WELCOME, 0)
+        self.in_front("ترحيب")
+        until("the welcome box drawn", lambda: self.pixel(640, 450) != "333333")
+        if START in self.told("window"):
+            raise Failure("the start window came before the welcome box was answered")
+        return time.monotonic() - began
+
+    def start(self):
+        """Return on the welcome box; returns the seconds to the start window drawn."""
+        began = time.monotonic()
+        self.key("Enter", "\r", 13)
+        x, y = self.opens(START)
+        until("the start window drawn", lambda: self.pixel(x + PAINTED[0], y + PAINTED[1]) ==
+              PAINTED[2])
+        return time.monotonic() - began
+
+    def key(self, key, text=None, virtual=0, code=None):
+        params = dict(key=key, code=code or key, windowsVirtualKeyCode=virtual, text=text or "")
+        self.send("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown", **params)
+        self.send("Input.dispatchKeyEvent", type="keyUp", **params)
+
+    def click(self, title, place):
+        """A click in the middle of the place (x, y, width, height) of a window's client area,
+        or of the page without a title."""
+        x, y = self.origins[title] if title else (0, 0)
+        for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
+            self.send("Input.dispatchMouseEvent", type=kind, x=x + place[0] + place[2] // 2,
+                      y=y + place[1] + place[3] // 2, button="left", clickCount=1)
+
+    def type_into(self, title, box, text):
+        """Clicks the box, selects all and types, key by key (Arabic-Indic digits too)."""
+        self.click(title, box["place"])
+        for kind in ("rawKeyDown", "keyUp"):
+            self.send("Input.dispatchKeyEvent", type=kind, key="a", code="KeyA",
+                      windowsVirtualKeyCode=65, modifiers=2)
+        for ch in text:
+            digit = str(int(ch)) if ch.isdigit() else None
+            self.key(ch, ch, ord(digit) if digit else 0, f"Digit{digit}" if digit else ch)
+
+    def compute(self, title, button, expected):
+        since = len(self.told("say"))
+        self.click(title, button["place"])
+        self.hear(f"النتيجة {expected}", since)
+
+    def shot(self, name, clip=None, title=None):
+        if title:
+            clip = (self.origins[title][0] + clip[0], self.origins[title][1] + clip[1], *clip[2:])
+        params = {"clip": dict(zip("x y width height".split(), clip), scale=1)} if clip else {}
+        path = os.path.join(self.out, name)
+        with open(path, "wb") as f:
+            f.write(base64.b64decode(self.send("Page.captureScreenshot", **params)["data"]))
+        return path
+
+    def pixel(self, x, y):
+        return subprocess.run(["convert", self.shot("pixel.png", (x, y, 1, 1)), "-format",
+                               "%[hex:p{0,0}]", "info:"], capture_output=True,
+                              text=True).stdout[:6].lower()
+
+    def clean(self):
+        """No error in the console, all session long."""
+        errors = [t for level, t in self.console if level in ("error", "assert")]
+        if errors:
+            raise Failure(f"errors in the console: {errors}")
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, kind, value, traceback):
+        if kind is not None:
+            try:
+                print(f"--- the page: {self.shot('failure.png')}; told it last:",
+                      self.js("window.kozmatTold").__str__()[-600:])
+            except Exception:
+                pass
+            print("--- its console, last lines:", *self.console[-20:], sep="\n  ")
+        self.proc.terminate()
+        self.proc.wait()
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+
+def similarity(a, b):
+    """The share of pixels (in %) alike in two pictures of one size, as the Wine test counts."""
+    sizes = [subprocess.run(["identify", "-format", "%w %h", p], capture_output=True,
+                            text=True).stdout for p in (a, b)]
+    if sizes[0] != sizes[1]:
+        raise Failure(f"{a} is {sizes[0]}, {b} is {sizes[1]}")
+    differing = subprocess.run(["compare", "-metric", "AE", "-fuzz", "10%", a, b, "null:"],
+                               capture_output=True, text=True).stderr.split()[0]
+    w, h = map(int, sizes[0].split())
+    return 100 * (1 - float(differing) / (w * h))
+
+
+def alike(what, a, b):
+    share = similarity(a, b)
+    print(f"  {what}: {share:.1f} % of pixels alike in the browser and on Linux")
+    if share < 97:
+        raise Failure(f"{what} looks different in the browser ({share:.1f} %)")
+
+
+def pupil(b, described, linux):
+    """What a pupil does in an Arabic browser: the page loading, the welcome, the calculator,
+    an error, the contact buttons, the menu, the farewell, the ended page, a start again."""
+    # A slow network first, so that the loading line is seen with its progress.
+    b.send("Network.emulateNetworkConditions", offline=False, latency=20,
+           downloadThroughput=6_000_000, uploadThroughput=1_000_000)
+    b.send("Page.navigate", url=b.url)
+    line = until("the loading line", lambda: (lambda t: any(c in t for c in "%٪") and t)(
+        b.line()))
+    if not line.startswith("جارٍ تحميل كوزماط"):
+        raise Failure(f"while loading the page says {line!r}")
+    b.shot("loading.png")
+    b.send("Network.emulateNetworkConditions", offline=False, latency=0, downloadThroughput=-1,
+           uploadThroughput=-1)
+    print(f"  loading: {line!r}; welcome box drawn {b.load():.2f} s after navigation, start "
+          f"window {b.start():.2f} s after Return (the files in the browser's cache)")
+    form = next(w for w in described["windows"] if w["caption"] == START)
+    alike("the start window", b.shot("start.png", (0, 0, *form["size"]), START),
+          os.path.join(linux, "start-window.png"))
+
+    calcs = {c["option"]["accessibleName"]: c for c in described["calculators"]
+             if c["window"] == form["form"]}
+    division = calcs["القسمة (/)"]
+    first, second = division["inputs"]
+    b.type_into(START, first, "٧")
+    b.type_into(START, second, "2")
+    for operation, expected in [("الجمع (+)", "9"), ("الطرح (-)", "5"), ("الضرب (*)", "14"),
+                                ("القسمة (/)", "3.5")]:
+        b.click(START, calcs[operation]["option"]["place"])
+        b.compute(START, calcs[operation]["button"], expected)
+    print("  ٧ and 2: + 9, - 5, × 14, ÷ 3.5")
+    result = b.shot("result.png", division["output"]["place"], START)
+    alike("7 ÷ 2", result, os.path.join(linux, "start-window-result.png"))
+
+    b.type_into(START, first, "5")
+    b.type_into(START, second, "0")
+    since = len(b.told("say"))
+    b.click(START, division["button"]["place"])
+    b.hear("كوزماط\nخطأ 11: القسمة على صفر", since)
+    b.in_front("كوزماط")
+    b.shot("error.png")
+    b.key("Enter", "\r", 13)
+    b.in_front(START)
+    if similarity(b.shot("kept.png", division["output"]["place"], START), result) < 100:
+        raise Failure("the result of 7 ÷ 2 changed with the error box")
+    b.type_into(START, second, "4")
+    b.compute(START, division["button"], "1.25")
+    print("  5 ÷ 0: error 11 in a box over the window; 3.5 and the 5 typed stayed (÷ 4: 1.25)")
+
+    for contact in (c for c in described["contacts"] if c["window"] == form["form"]):
+        since = len(b.told("say"))
+        b.click(START, contact["button"]["place"])
+        b.hear(contact["text"], since)
+    print("  the credits and contact buttons")
+
+    for shape in (w for w in described["windows"] if "menuButton" in w):
+        title, (w, h) = shape["caption"], shape["size"]
+        b.click(START, shape["menuButton"]["place"])
+        x, y = b.opens(title)
+        colour = SHAPES[shape["form"]]["colour"].lower()
+        for px, py in [(2, 2), (w - 3, h - 3)]:
+            until(f"{title!r} drawn", lambda: b.pixel(x + px, y + py) == colour)
+        if b.pixel(x + w + 6, y + h + 6) == colour:
+            raise Failure(f"{title!r} is larger than {w} x {h}")
+        b.shot(f"{shape['form']}.png", (0, 0, w, h), title)
+        calcs = [c for c in described["calculators"] if c["window"] == shape["form"]]
+        if calcs:
+            values, expected = SHAPES[shape["form"]]["results"][calcs[0]["button"]["name"]]
+            for box, value in zip(calcs[0]["inputs"], values, strict=True):
+                b.type_into(title, box, value)
+            b.compute(title, calcs[0]["button"], expected)
+        print(f"  {title}: {w} x {h} at {x}, {y}" + (f", {expected}" if calcs else ""))
+        # Back to the start window, by its title bar's corner that no other window covers.
+        b.click(None, (6, 6, 8, 8))
+        b.in_front(START)
+
+    since = len(b.told("say"))
+    b.click(START, (16, 528, 89, 25))  # خروج
+    b.hear("توديع\nمع السلامة", since)
+    b.key("Enter", "\r", 13)
+    until("the page's ended state", lambda: b.line() == ENDED and b.js(
+        "getComputedStyle(document.getElementById('screen')).display") == "none")
+    b.shot("ended.png")
+    b.js("document.getElementById('again').click()")
+    until("the welcome box again", lambda: WELCOME in b.told("say"))
+    print(f"  farewell; the page says {ENDED!r}; its button starts the program again")
+
+
+def french(b, described):
+    """A French browser shows the comma; the close box of the last window ends the program."""
+    b.load()
+    b.start()
+    form = next(w for w in described["windows"] if w["caption"] == START)
+    division = next(c for c in described["calculators"] if c["window"] == form["form"] and
+                    c["option"]["accessibleName"] == "القسمة (/)")
+    b.type_into(START, division["inputs"][0], "7")
+    b.type_into(START, division["inputs"][1], "2")
+    b.click(START, division["option"]["place"])
+    b.compute(START, division["button"], "3,5")
+    b.click(START, (form["size"][0] - 14, -18, 8, 8))  # the close box, in the title bar
+    until("the page's ended state", lambda: b.line() == ENDED)
+    print("  7 ÷ 2 in a French browser: 3,5; the start window's close box ends the program")
+
+
+def unable(b, described):
+    """Browsers without WebAssembly or WebGL are told so in Arabic."""
+    for lacking, script in [("WebAssembly", "delete window.WebAssembly;"),
+                            ("WebGL", "HTMLCanvasElement.prototype.getContext = () => null;")]:
+        added = b.send("Page.addScriptToEvaluateOnNewDocument", source=script)["identifier"]
+        b.send("Page.navigate", url=b.url)
+        text = until("the page's sentence", lambda: "WebGL" in b.line() and b.line())
+        if not text.startswith("لا يعمل كوزماط في هذا المتصفح"):
+            raise Failure(f"a browser without {lacking} is told {text!r}")
+        b.send("Page.removeScriptToEvaluateOnNewDocument", identifier=added)
+    print("  a browser without WebAssembly, and one without WebGL, are told so in Arabic")
+
+
+def main():
+    archive, described, linux, out = sys.argv[1:5]
+    shutil.rmtree(out, ignore_errors=True)
+    with zipfile.ZipFile(archive) as z:
+        z.extractall(os.path.join(out, "site"))
+    with open(described, encoding="utf-8") as f:
+        described = json.load(f)
+    site = os.path.join(out, "site", os.listdir(os.path.join(out, "site"))[0])
+
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            pass
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
+                                             functools.partial(Quiet, directory=site))
+    server.handle_error = lambda *args: None  # a browser closed in the middle of a download
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    url = f"http://127.0.0.1:{server.server_address[1]}/"
+    try:
+        for session, args, language in [(pupil, [linux], "ar"), (french, [], "fr-FR"),
+                                        (unable, [], "ar")]:
+            print(f"{session.__name__}:", flush=True)
+            os.makedirs(os.path.join(out, session.__name__))
+            with Browser(os.path.join(out, session.__name__), url, language) as b:
+                session(b, described, *args)
+                b.clean()
+    except Failure as failure:
+        print(f"FAIL: {failure}")
+        sys.exit(1)
+    print(f"PASS: the program in Chromium, as a pupil uses it; screenshots in {out}")
+
+
+if __name__ == "__main__":
+    main()
