@@ -306,14 +306,12 @@ class Mutter(OnBus):
                 wait_for(f"{command[0]}'s socket", lambda: os.path.exists(
                     os.path.join(os.environ["XDG_RUNTIME_DIR"], made)))
         # Windows appear at once, not zoomed in and faded in as screenshots are taken.
-        settings = Gio.Settings.new("org.gnome.desktop.interface")
-        settings.set_boolean("enable-animations", False)
-        Gio.Settings.sync()
         self.procs.append(subprocess.Popen(
             ["mutter", "--wayland", "--headless", "--no-x11", "--virtual-monitor", "1280x800",
              "--wayland-display", self.SOCKET],
-            env=dict(os.environ, MUTTER_DEBUG="focus,geometry"), stdout=self.log,
-            stderr=subprocess.STDOUT))
+            env=dict(os.environ, MUTTER_DEBUG="focus,geometry",
+                     MUTTER_DEBUG_DISABLE_ANIMATIONS="1"),
+            stdout=self.log, stderr=subprocess.STDOUT))
         socket = os.path.join(os.environ["XDG_RUNTIME_DIR"], self.SOCKET)
         # mutter ends the screen cast when this connection closes.
         self.bus = Gio.bus_get_sync(Gio.BusType.SESSION)
