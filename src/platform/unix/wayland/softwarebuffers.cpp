@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A buffer integration for Qt 6.4's Wayland client that starts nothing. That Qt asks its buffer
-// integration, as each window is shown, whether a window may wear a frame that Qt draws itself;
-// its only one, wayland-egl, must open an EGL display to be asked at all, which loads Mesa's
-// driver with LLVM (about 50 MB), though all of our windows are drawn in software into shared
-// memory and so are their frames. This one says yes and holds nothing. Later Qt releases ask
-// without starting an integration. platform::leaveOpenGLUnloaded() chooses it.
+// integration, as each window is shown, whether a window may wear a frame that Qt draws itself
+// (QWaylandWindow::createDecoration, QWaylandDisplay::supportsWindowDecoration), even where the
+// compositor draws the frames; its only one, wayland-egl, must open an EGL display to be asked
+// at all, which loads Mesa's driver with LLVM (about 50 MB), though all of our windows are drawn
+// in software into shared memory and so are Qt's frames. This one says yes and holds nothing.
+// Later Qt releases ask without starting an integration. platform::leaveOpenGLUnloaded()
+// chooses it.
 #include <QtCore/QObject>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
