@@ -51,8 +51,7 @@ show_log() {
 # test_user : makes the unprivileged system user kozmat-test if missing and prints its name; for
 # what refuses to run as root (sway) or is a user's (mutter). Run as root.
 test_user() {
-    local user=kozmat-test
-    id -u "$user" >/dev/null 2>&1 ||
-        useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin "$user"
-    echo "$user"
+    id -u kozmat-test >/dev/null 2>&1 || useradd --system --no-create-home \
+        --home-dir /nonexistent --shell /usr/sbin/nologin kozmat-test
+    echo kozmat-test
 }
