@@ -59,31 +59,31 @@ void Application::start() {
     // Nothing of the program is visible before the welcome message, and the message comes up
     // as early as possible: the start window is built, hidden, only once the message box is
     // on the screen and drawn, while it waits for its OK.
-    QTimer welcomed;
-    welcomed.setInterval(1);
-    QObject::connect(&welcomed, &QTimer::timeout, &welcomed, [this, &welcomed] {
+    welcomed_.setInterval(1);
+    QObject::connect(&welcomed_, &QTimer::timeout, &welcomed_, [this] {
         const QWidget* box = QApplication::activeModalWidget();
         // Drawn: on the xcb platform an exposed window is painted while its expose is handled.
         if (!box || !box->windowHandle() || !box->windowHandle()->isExposed())
             return;
-        welcomed.stop();
+        welcomed_.stop();
         loadSystemFonts();
         windows_.prepare(WindowId::Start);
     });
-    welcomed.start();
+    welcomed_.start();
     widgets::showMessage(QStringLiteral("أهلا و سهلا بكم في كوزماط الإصدار الأول"),
-                         QStringLiteral("ترحيب"), widgets::SystemModal);
-    welcomed.stop();
-    loadSystemFonts(); // when the box was answered before it was drawn
-    windows_.show(WindowId::Start);
-    windows_.prepareInIdle({WindowId::Square, WindowId::Rectangle, WindowId::Rhombus,
-                            WindowId::Parallelogram, WindowId::Circle, WindowId::Triangle});
+                         QStringLiteral("ترحيب"), widgets::SystemModal, nullptr, [this] {
+                             welcomed_.stop();
+                             loadSystemFonts(); // when the box was answered before it was drawn
+                             windows_.show(WindowId::Start);
+                             windows_.prepareInIdle({WindowId::Square, WindowId::Rectangle,
+                                                     WindowId::Rhombus, WindowId::Parallelogram,
+                                                     WindowId::Circle, WindowId::Triangle});
+                         });
 }
 
 void Application::exit() {
     widgets::showMessage(QStringLiteral("مع السلامة"), QStringLiteral("توديع"),
-                         widgets::ApplicationModal, windows_.window(WindowId::Start));
-    endProgram();
+                         widgets::ApplicationModal, windows_.window(WindowId::Start), endProgram);
 }
 
 } // namespace app

@@ -5,6 +5,8 @@
 
 #include "app/registry.h"
 
+#include <QTimer>
+
 namespace app {
 
 // What every window of the program relies on: the look, the toolkit's Arabic texts and Enter
@@ -27,6 +29,8 @@ public:
 
 private:
     WindowRegistry windows_;
+    // Builds the start window, hidden, once the welcome box is on the screen.
+    QTimer welcomed_;
 };
 
 } // namespace app

@@ -27,6 +27,11 @@ int run(const std::function<void()>& start);
 // Ends the program with status 0: the event loop ends, and in a browser the page says so.
 void quit();
 
+// Whether a message box can wait for its answer before the code that shows it goes on, in an
+// event loop of its own. In a browser it cannot (a loop inside a loop needs the whole program
+// built for it, a third larger and slower): there the box is shown, and the answer comes later.
+bool boxesWait();
+
 // The width a title bar needs beside its title, for the window icon and buttons. Where the
 // frame may be Qt's own (Wayland without frames from the compositor), the title is centred in
 // the whole bar and clipped at the buttons: as much again on the icon's side.

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the desktop systems share: the program owns its event loop, and the toolkit's
-// accessibility reaches the screen reader by itself.
+// What the desktop systems share: the program owns its event loop, a message box waits for its
+// answer in a loop of its own, and the toolkit's accessibility reaches the screen reader by
+// itself.
 
 #include "platform/desktop.h"
 #include "platform/screenreader.h"
@@ -21,5 +22,9 @@ void quit() {
 }
 
 void sayToScreenReader(const QString&) {}
+
+bool boxesWait() {
+    return true;
+}
 
 } // namespace platform

@@ -28,12 +28,24 @@ int titleBarWidth(const QString& title) {
     return QFontMetrics(font).horizontalAdvance(title) + platform::titleBarRoom();
 }
 
-void showMessageBox(const QString& prompt, const QString& title, int style, QWidget* owner) {
+void showMessageBox(const QString& prompt, const QString& title, int style, QWidget* owner,
+                    const std::function<void()>& then) {
     // The owner deletes its children: should it go while the box is open, so does the box.
     const QPointer<QMessageBox> box = makeMessageBox(prompt, title, style, owner).release();
     platform::sayToScreenReader(title + u'\n' + prompt);
-    box->exec();
-    delete box;
+    if (platform::boxesWait()) {
+        box->exec();
+        delete box;
+        if (then)
+            then();
+        return;
+    }
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QDialog::finished, box, [then] {
+        if (then)
+            then();
+    });
+    box->show();
 }
 
 MessageHook& currentHook() {
@@ -68,11 +80,15 @@ std::unique_ptr<QMessageBox> makeMessageBox(const QString& prompt, const QString
     return box;
 }
 
-void showMessage(const QString& prompt, const QString& title, int style, QWidget* owner) {
-    if (const MessageHook& hook = currentHook())
+void showMessage(const QString& prompt, const QString& title, int style, QWidget* owner,
+                 const std::function<void()>& then) {
+    if (const MessageHook& hook = currentHook()) {
         hook(prompt, title, style);
-    else
-        showMessageBox(prompt, title, style, owner);
+        if (then)
+            then();
+    } else {
+        showMessageBox(prompt, title, style, owner, then);
+    }
 }
 
 MessageHook setMessageHook(MessageHook hook) {

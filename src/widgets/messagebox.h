@@ -16,10 +16,12 @@ namespace widgets {
 enum MessageStyle : int { ApplicationModal = 0, SystemModal = 4096 };
 
 // Shows a message box with one "موافق" button, the program's window icon and no picture in
-// the box, and waits until it is dismissed (by the button, Enter, Escape or the close box;
-// which one does not matter). The box belongs to `owner`, when given: it is transient for that
-// window, so the desktop shows it over it.
-void showMessage(const QString& prompt, const QString& title, int style, QWidget* owner = nullptr);
+// the box; once it is dismissed (by the button, Enter, Escape or the close box; which one does
+// not matter), runs `then`. On a desktop the box waits for its answer before this returns; in a
+// browser it cannot (platform::boxesWait), and this returns at once. The box belongs to
+// `owner`, when given: it is transient for that window, so the desktop shows it over it.
+void showMessage(const QString& prompt, const QString& title, int style, QWidget* owner = nullptr,
+                 const std::function<void()>& then = {});
 
 // Everything the program shows as a message goes through one replaceable function, so that
 // tests can record messages instead of blocking in a modal loop. An empty hook restores the

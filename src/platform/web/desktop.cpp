@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -37,7 +38,8 @@ using web::tellPage;
 // the page, and leave no window active once a message box or a window closes. So a new window
 // opens where a desktop would put it, one title bar further down and right than the last (from
 // the top left again when it would no longer fit), and when the active window goes, the window
-// active before it becomes active again.
+// active before it becomes active again. As on a desktop, the program ends when its last window
+// closes.
 class WindowManager : public QObject {
 public:
     explicit WindowManager(QObject* parent) : QObject(parent) {
@@ -52,9 +54,19 @@ public:
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override {
+        // A scroll bar's menu waits for its answer in a loop of its own, which the page cannot
+        // run (boxesWait): a small screen's scrolling window offers none.
+        if (event->type() == QEvent::ContextMenu && qobject_cast<QScrollBar*>(object))
+            return true;
         auto* widget = qobject_cast<QWidget*>(object);
         if (!widget || !widget->isWindow())
             return false;
+        if (event->type() == QEvent::Show && widget->windowType() == Qt::Window &&
+            !QGuiApplication::quitOnLastWindowClosed()) {
+            QGuiApplication::setQuitOnLastWindowClosed(true);
+            connect(qApp, &QGuiApplication::lastWindowClosed, this,
+                    [] { tellPage("kozmat-ended"); });
+        }
         if (event->type() == QEvent::Show)
             place(widget);
         else if (event->type() == QEvent::Hide)
@@ -111,26 +123,24 @@ bool findDisplay() {
 }
 
 int run(const std::function<void()>& start) {
+    // The welcome box closing before any window is shown is not the last window closing (on a
+    // desktop it closes before the event loop runs): the program ends with its last window
+    // once it has shown one (WindowManager).
+    QGuiApplication::setQuitOnLastWindowClosed(false);
     qApp->installEventFilter(new WindowManager(qApp));
     web::followTyping();
-    // QApplication::exec() hands the browser its loop by throwing, abandoning the caller's
-    // frames; a message box waiting in main() before that would leave the throw unhandled
-    // after it resumes. So the program starts from inside the loop.
-    QTimer::singleShot(0, qApp, [start] {
-        // The welcome box closing before any window is shown is not the last window closing,
-        // as on a desktop, where it closes before the event loop runs.
-        QGuiApplication::setQuitOnLastWindowClosed(false);
-        start();
-        QGuiApplication::setQuitOnLastWindowClosed(true);
-        QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp,
-                         [] { tellPage("kozmat-ended"); });
-    });
+    start();
+    // Hands the browser the loop: returns nothing, the page runs the program from now on.
     return QApplication::exec();
 }
 
 void quit() {
     QCoreApplication::exit(0);
     tellPage("kozmat-ended");
+}
+
+bool boxesWait() {
+    return false;
 }
 
 void sayToScreenReader(const QString& text) {

@@ -8,9 +8,11 @@
 # kozmat_web_executable(<target>)
 function(kozmat_web_executable target)
     set_target_properties(${target} PROPERTIES OUTPUT_NAME kozmat)
-    # Qt's link options turn exception catching off; given after them, as a library, this
-    # turns it on again for the run-time errors (see the compile options).
-    target_link_libraries(${target} PRIVATE "-sDISABLE_EXCEPTION_CATCHING=0")
+    # Given after Qt's link options, as libraries, these win over them: exception catching on
+    # again for the run-time errors (see the compile options); no asyncify, which makes the
+    # program a third larger and slower for loops inside loops it does not run in a browser
+    # (platform::boxesWait).
+    target_link_libraries(${target} PRIVATE "-sDISABLE_EXCEPTION_CATCHING=0" "-sASYNCIFY=0")
     # What Qt's own executables get (qt_add_executable): the string conversions its browser
     # platform calls from JavaScript, and room for the heap from the start.
     target_link_options(${target} PRIVATE "SHELL:-s EXPORTED_RUNTIME_METHODS=UTF16ToString,stringToUTF16"

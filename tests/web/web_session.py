@@ -47,7 +47,7 @@ class Browser:
     """Chromium, and what the program told its page: ("say", text), ("window", title), ..."""
 
     def __init__(self, out, url, language="ar", size=(1280, 900)):
-        self.out, self.url, self.console, self.next_id = out, url, [], 0
+        self.out, self.url, self.size, self.console, self.next_id = out, url, size, [], 0
         self.profile = tempfile.mkdtemp()
         with socket.socket() as s:
             s.bind(("127.0.0.1", 0))
@@ -115,9 +115,11 @@ class Browser:
         until(f"the window {title!r} in front", lambda: self.told("window")[-1:] == [title])
 
     def opens(self, title):
-        """Waits for a new window in front, and notes where it is."""
+        """Waits for a new window in front, and notes where it is: on a page narrower than a
+        window, each opens at the top left."""
         self.in_front(title)
-        self.origins[title] = (FIRST[0] + STEP * self.opened, FIRST[1] + STEP * self.opened)
+        k = self.opened if self.size[0] > 600 else 0
+        self.origins[title] = (FIRST[0] + STEP * k, FIRST[1] + STEP * k)
         self.opened += 1
         return self.origins[title]
 
@@ -127,7 +129,9 @@ class Browser:
         self.send("Page.navigate", url=self.url)
         self.hear(WELCOME, 0)
         self.in_front("ترحيب")
-        until("the welcome box drawn", lambda: self.pixel(640, 450) != "333333")
+        # The box is centred on the page: drawn when the middle is no longer the background.
+        middle = self.js("[innerWidth >> 1, innerHeight >> 1]")
+        until("the welcome box drawn", lambda: self.pixel(*middle) != "333333")
         if START in self.told("window"):
             raise Failure("the start window came before the welcome box was answered")
         return time.monotonic() - began
@@ -145,6 +149,12 @@ class Browser:
         params = dict(key=key, code=code or key, windowsVirtualKeyCode=virtual, text=text or "")
         self.send("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown", **params)
         self.send("Input.dispatchKeyEvent", type="keyUp", **params)
+
+    def tap(self, title, place):
+        x, y = self.origins[title][0] + place[0], self.origins[title][1] + place[1]
+        self.send("Input.dispatchTouchEvent", type="touchStart",
+                  touchPoints=[dict(x=x + place[2] // 2, y=y + place[3] // 2)])
+        self.send("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
 
     def click(self, title, place):
         """A click in the middle of the place (x, y, width, height) of a window's client area,
@@ -341,6 +351,67 @@ def unable(b, described):
     print("  a browser without WebAssembly, and one without WebGL, are told so in Arabic")
 
 
+def phone(b, described, server):
+    """A phone held upright with a touch screen: installable, the number pad, the live region,
+    windows wider than the page scrolled; then the page again with the server gone."""
+    b.load()
+    b.start()
+    if b.send("Page.getAppManifest")["errors"] or \
+            b.send("Page.getInstallabilityErrors")["installabilityErrors"]:
+        raise Failure("the manifest is refused, or the page cannot be installed")
+    b.send("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+    form = next(w for w in described["windows"] if w["caption"] == START)
+    times = next(c for c in described["calculators"] if c["window"] == form["form"] and
+                 c["option"]["accessibleName"] == "الضرب (*)")
+    for box, text in zip(times["inputs"], ("٢٫٥", "14")):
+        b.tap(START, box["place"])
+        if b.js("document.activeElement.inputMode") != "decimal":
+            raise Failure("a tapped box gives the focus to no field with a number pad")
+        b.send("Input.insertText", text=text)
+    b.tap(START, times["option"]["place"])
+    # The start window is wider than the page: its button, and the menu's right column, are
+    # reached by scrolling it.
+    b.send("Input.dispatchMouseEvent", type="mouseWheel", x=180, y=300, deltaX=600, deltaY=0)
+    hidden = form["size"][0] - b.size[0] + 8
+    since = len(b.told("say"))
+    place = times["button"]["place"]
+    b.tap(START, (place[0] - hidden, *place[1:]))
+    b.hear("النتيجة 35", since)
+    if b.js("document.getElementById('spoken').textContent") != "النتيجة 35" or \
+            b.js("document.getElementById('screen').ariaLabel") != START:
+        raise Failure("the live region or the canvas's label tell something else")
+    print("  installable; ٢٫٥ and 14 on the number pad: × 35, in the live region")
+    square = next(w for w in described["windows"] if w["form"] == "المربع")
+    menu = square["menuButton"]["place"]
+    b.tap(START, (menu[0] - hidden, *menu[1:]))
+    b.opens(square["caption"])
+    b.send("Input.dispatchMouseEvent", type="mouseWheel", x=180, y=300, deltaX=600, deltaY=0)
+    credit = next(c for c in described["contacts"] if c["window"] == "المربع" and
+                  c["button"]["accessibleName"] == "المصمم")
+    place = credit["button"]["place"]
+    since = len(b.told("say"))
+    b.tap(square["caption"], (place[0] - hidden, *place[1:]))
+    b.hear(credit["text"], since)
+    b.shot("square-scrolled.png")
+    until("the program kept", lambda: b.js("caches.keys().then(k => k.length)") and b.js(
+        "navigator.serviceWorker.ready.then(r => !!r.active)"))
+    server.shutdown()
+    server.server_close()
+    print(f"  {square['caption']} at 360 x 740, scrolled to its bottom row's end; with the "
+          f"server gone, the welcome box drawn {b.load():.2f} s after navigation")
+
+
+def serve(site):
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            pass
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
+                                             functools.partial(Quiet, directory=site))
+    server.handle_error = lambda *args: None  # a browser closed in the middle of a download
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server, f"http://127.0.0.1:{server.server_address[1]}/"
+
+
 def main():
     archive, described, linux, out = sys.argv[1:5]
     shutil.rmtree(out, ignore_errors=True)
@@ -349,21 +420,18 @@ def main():
     with open(described, encoding="utf-8") as f:
         described = json.load(f)
     site = os.path.join(out, "site", os.listdir(os.path.join(out, "site"))[0])
-
-    class Quiet(http.server.SimpleHTTPRequestHandler):
-        def log_message(self, *args):
-            pass
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
-                                             functools.partial(Quiet, directory=site))
-    server.handle_error = lambda *args: None  # a browser closed in the middle of a download
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    url = f"http://127.0.0.1:{server.server_address[1]}/"
+    server, url = serve(site)
     try:
-        for session, args, language in [(pupil, [linux], "ar"), (french, [], "fr-FR"),
-                                        (unable, [], "ar")]:
+        for session, args, language, size in [
+                (pupil, [linux], "ar", (1280, 900)), (french, [], "fr-FR", (1280, 900)),
+                (unable, [], "ar", (1280, 900)), (phone, [], "ar", (360, 740))]:
             print(f"{session.__name__}:", flush=True)
             os.makedirs(os.path.join(out, session.__name__))
-            with Browser(os.path.join(out, session.__name__), url, language) as b:
+            if session is phone:
+                server.shutdown()
+                server, url = serve(site)
+                args = [server]
+            with Browser(os.path.join(out, session.__name__), url, language, size) as b:
                 session(b, described, *args)
                 b.clean()
     except Failure as failure:
