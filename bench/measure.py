@@ -1,12 +1,14 @@
 # SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""Runs the benchmark on a private Xvfb display and writes its Markdown report.
+"""Runs the benchmark on a private Xvfb display and on a headless sway (wayland.py), and writes
+its Markdown report.
 
 Called by bench/run after the release build; see bench/run for the options.
 """
 
 import argparse
+import json
 import os
 import statistics
 import subprocess
@@ -22,6 +24,8 @@ START_RATIO = 1.00
 INSTRUCTIONS_RATIO = 0.8
 MEMORY_RATIO = 1.25
 START_WINDOW_MS = 12.0
+WAYLAND_MEMORY_RATIO = 1.10
+WAYLAND_RETURN_RATIO = 1.10
 FIRST_SHOW_MS = 10.0
 SHOW_AGAIN_MS = 1.0
 CLICK_MS = 1.0
@@ -149,6 +153,7 @@ def main():
     ap.add_argument("--out", type=Path)
     ap.add_argument("--quiet-load", type=float, default=0.7)
     ap.add_argument("--quiet-wait", type=int, default=600)
+    ap.add_argument("--wayland-user", help="the user sway runs as (it refuses root)")
     args = ap.parse_args()
     if args.smoke:
         args.runs, args.inprocess_runs, args.reps, args.quiet_wait = 1, 1, 5, 0
@@ -158,9 +163,12 @@ def main():
     ours = build / "src" / "كوزماط"
     tools = build / "bench"
     watcher = tools / "mapwatch"
-    # Ours is also given Return on its welcome box, to time the start window after it.
-    OURS, TEXT, BARE = "كوزماط (ours)", "text floor: one label", "bare floor: empty QWidget"
+    # Ours and the Return floor are also given Return on their first window, to time the
+    # window after it.
+    OURS, TEXT, RETURN, BARE = ("كوزماط (ours)", "text floor: one label",
+                                "Return floor: a label, then another", "bare floor: empty QWidget")
     programs = [(OURS, ["-k", "--", str(ours)]), (TEXT, ["--", str(tools / "textfloor")]),
+                (RETURN, ["-k", "--", str(tools / "returnfloor")]),
                 (BARE, ["--", str(tools / "floor")])]
 
     waited = wait_for_quiet(args.quiet_load, args.quiet_wait)
@@ -242,13 +250,25 @@ def main():
     finally:
         display.close()
         home.cleanup()
+
+    # The same programs on Wayland, after X11 so that neither slows the other.
+    as_user = (["setpriv", f"--reuid={args.wayland_user}", f"--regid={args.wayland_user}",
+                "--clear-groups"] if args.wayland_user else [])
+    p = subprocess.run([*as_user, sys.executable, "-B", str(Path(__file__).with_name("wayland.py")),
+                        str(build), str(args.runs), str(args.callgrind_runs), str(SETTLE_MS)],
+                       env={"PATH": env["PATH"], "LANG": "C.UTF-8"}, capture_output=True,
+                       text=True, timeout=3600)
+    if p.returncode != 0:
+        failures.append(f"wayland.py: {p.stderr.strip()}")
+    wayland = json.loads(p.stdout) if p.returncode == 0 else {}
     load_after = load_average()
 
     with tempfile.NamedTemporaryFile() as stripped:
         subprocess.run(["strip", "-o", stripped.name, str(ours)], check=True)
         stripped_size = os.path.getsize(stripped.name)
 
-    if failures or any(not v for v in startup.values()):
+    if failures or any(not v for v in startup.values()) or \
+            None in wayland["instructions"]["ours"] + wayland["instructions"]["text"]:
         print("\n".join(failures) or "bench: a program gave no measurement", file=sys.stderr)
         return 1
 
@@ -280,14 +300,16 @@ def main():
     w("Seen by an X client of the display that starts the program: from `exec` to the first "
       "`MapNotify` of a top-level window of the program (for كوزماط the welcome box), and to the "
       "moment that window is drawn: its image, read back each time the program draws into it "
-      "(XDamage), first equals the image it shows once settled. Then, for كوزماط only, the box "
-      "is given the keyboard focus and Return is pressed with XTest: from the key press to the "
-      "start window mapped and drawn. Peak resident memory is `ru_maxrss` from `wait4`, the "
+      "(XDamage), first equals the image it shows once settled. Then, for كوزماط and the Return "
+      "floor, that window is given the keyboard focus and Return is pressed with XTest: from "
+      "the key press to the next window mapped and drawn. Peak resident memory is `ru_maxrss` from `wait4`, the "
       f"program ended {SETTLE_MS} ms after its last window measured (for كوزماط: with the start "
       "window open and the shape windows prepared in idle time). Median (min–max).")
     w("")
     w("The text floor is the least a Qt 6 program does to show the welcome text: one `QLabel` in "
-      "the system's default font. The bare floor draws no text and is shown for comparison.")
+      "the system's default font. The Return floor shows that label and on Return, like كوزماط, "
+      "closes it and shows a second window, a label of the start window's size built beforehand. "
+      "The bare floor draws no text and is shown for comparison.")
     w("")
     w("| program | mapped, ms | drawn, ms | drawn × text floor | peak memory, MiB "
       "| × text floor |")
@@ -309,7 +331,46 @@ def main():
     w("")
     w(f"Return on the welcome box → start window mapped: "
       f"{spread(column(OURS, 'key_map_ms'), fmt_ms)} ms; drawn: "
-      f"{spread(column(OURS, 'key_drawn_ms'), fmt_ms)} ms.")
+      f"{spread(column(OURS, 'key_drawn_ms'), fmt_ms)} ms. The Return floor, whose second "
+      f"window is a label of the start window's size built beforehand: mapped "
+      f"{spread(column(RETURN, 'key_map_ms'), fmt_ms)} ms; drawn: "
+      f"{spread(column(RETURN, 'key_drawn_ms'), fmt_ms)} ms.")
+    w("")
+
+    wl = {OURS: wayland["startup"]["ours"], TEXT: wayland["startup"]["text"],
+          RETURN: wayland["startup"]["return"]}
+
+    def wl_median(name, key):
+        return statistics.median(r[key] for r in wl[name])
+    w(f"## On Wayland: headless sway, {args.runs} runs each, alternating the programs run by run")
+    w("")
+    w("The same programs and environment on a headless sway (1280×1024, scale 1, every window "
+      "floating so that it keeps its size), from a process of their own. sway reports a window "
+      "when it maps it, which on Wayland is when the program commits its first frame, painted "
+      "whole: shown means mapped and drawn. Return is typed with `wtype` once the window has the "
+      "focus: from starting it to the next window shown. Peak memory as above; × X11 holds it "
+      "against the same program's on Xvfb in this run. Median (min–max).")
+    w("")
+    w("| program | shown, ms | × text floor | Return → next window, ms | × Return floor "
+      "| peak memory, MiB | × X11 |")
+    w("|---|---|---|---|---|---|---|")
+    for name in wl:
+        shown = [r["shown_ms"] for r in wl[name]]
+        key = [r["key_shown_ms"] for r in wl[name] if "key_shown_ms" in r]
+        mems = [r["maxrss_mib"] for r in wl[name]]
+        keys = [spread(key, fmt_ms),
+                f"{statistics.median(key) / wl_median(RETURN, 'key_shown_ms'):.2f}"] \
+            if key else ["–", "–"]
+        w(f"| {name} | {spread(shown, fmt_ms)} "
+          f"| {statistics.median(shown) / wl_median(TEXT, 'shown_ms'):.2f} | {' | '.join(keys)} "
+          f"| {spread(mems, lambda v: f'{v:.1f}')} "
+          f"| {statistics.median(mems) / statistics.median(column(name, 'maxrss_kib')):.2f} |")
+    w("")
+    wl_instr = {n: statistics.median(wayland["instructions"][k])
+                for n, k in ((OURS, "ours"), (TEXT, "text"))}
+    w(f"Instructions from `exec` to the first paint put on the screen, as above: كوزماط "
+      f"{wl_instr[OURS] / 1e6:.1f} M, text floor {wl_instr[TEXT] / 1e6:.1f} M "
+      f"({wl_instr[OURS] / wl_instr[TEXT]:.2f} ×).")
     w("")
 
     def med(measure, subject):
@@ -383,6 +444,19 @@ def main():
     goals.append((f"3. a calculator click ≤ {CLICK_MS:g} ms",
                   f"slowest: {click}, {fmt_ms(med('click', click))} ms",
                   med("click", click) <= CLICK_MS))
+    wl_mem = wl_median(OURS, "maxrss_mib") / our_mem
+    goals.append((f"Wayland: peak memory ≤ {WAYLAND_MEMORY_RATIO:.2f} × on X11",
+                  f"{wl_mem:.2f} × ({wl_median(OURS, 'maxrss_mib'):.1f} / {our_mem:.1f} MiB)",
+                  wl_mem <= WAYLAND_MEMORY_RATIO))
+    wl_start = wl_median(OURS, "shown_ms") / wl_median(TEXT, "shown_ms")
+    goals.append((f"Wayland: welcome box shown ≤ {START_RATIO:.2f} × the text floor's label",
+                  f"{wl_start:.2f} × ({fmt_ms(wl_median(OURS, 'shown_ms'))} / "
+                  f"{fmt_ms(wl_median(TEXT, 'shown_ms'))} ms)", wl_start <= START_RATIO))
+    wl_key = wl_median(OURS, "key_shown_ms") / wl_median(RETURN, "key_shown_ms")
+    goals.append((f"Wayland: Return → start window shown ≤ {WAYLAND_RETURN_RATIO:.2f} × the "
+                  "Return floor's", f"{wl_key:.2f} × ({fmt_ms(wl_median(OURS, 'key_shown_ms'))} / "
+                  f"{fmt_ms(wl_median(RETURN, 'key_shown_ms'))} ms)",
+                  wl_key <= WAYLAND_RETURN_RATIO))
     goals.append((f"stripped executable ≤ {STRIPPED_MIB:g} MiB", f"{stripped_size / MIB:.2f} MiB",
                   stripped_size <= STRIPPED_MIB * MIB))
     budgets = goals
@@ -405,6 +479,10 @@ def main():
     text = "\n".join(out) + "\n"
     print(text, end="")
     if args.out and not args.smoke:
+        # The browser's section (bench/run --web) is its own run's: kept as it was.
+        web = "## In the browser"
+        if args.out.exists() and web in args.out.read_text():
+            text += "\n" + web + args.out.read_text().split(web, 1)[1]
         args.out.write_text(text)
         print(f"bench: written to {args.out}", file=sys.stderr)
     return 0

@@ -14,6 +14,7 @@ int main(int argc, char* argv[]) {
     platform::setDesktopIdentity();
     platform::startOnOwnFonts();
     QApplication qapp(argc, argv);
+    platform::leaveOpenGLUnloaded();
     app::Application application;
     return platform::run([&application] { application.start(); });
 }

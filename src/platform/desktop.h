@@ -32,4 +32,13 @@ void quit();
 // built for it, a third larger and slower): there the box is shown, and the answer comes later.
 bool boxesWait();
 
+// The width a title bar needs beside its title, for the window icon and buttons. Where the
+// frame may be Qt's own (Wayland without frames from the compositor), the title is centred in
+// the whole bar and clipped at the buttons: as much again on the icon's side.
+int titleBarRoom();
+
+// Once the application object is built: keeps the toolkit from loading an OpenGL stack that the
+// program, which draws in software, never uses.
+void leaveOpenGLUnloaded();
+
 } // namespace platform

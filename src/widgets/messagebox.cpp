@@ -20,13 +20,12 @@ namespace {
 
 // The title bar shows the window icon, the title and the close button in the window
 // manager's own font, which the program does not know; the title is measured in a font
-// larger and bolder than most title fonts, and the icon and button are given room beside it.
+// larger and bolder than most title fonts, and the icon and buttons are given room beside it.
 int titleBarWidth(const QString& title) {
     QFont font = QGuiApplication::font();
     font.setPixelSize(16);
     font.setBold(true);
-    constexpr int iconAndButtons = 96;
-    return QFontMetrics(font).horizontalAdvance(title) + iconAndButtons;
+    return QFontMetrics(font).horizontalAdvance(title) + platform::titleBarRoom();
 }
 
 void showMessageBox(const QString& prompt, const QString& title, int style, QWidget* owner,

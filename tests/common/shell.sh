@@ -47,3 +47,11 @@ show_log() {
     echo "--- $1 (last ${3:-60} lines of $2):" >&2
     tail -n "${3:-60}" "$2" >&2
 }
+
+# test_user : makes the unprivileged system user kozmat-test if missing and prints its name; for
+# what refuses to run as root (sway) or is a user's (mutter). Run as root.
+test_user() {
+    id -u kozmat-test >/dev/null 2>&1 || useradd --system --no-create-home \
+        --home-dir /nonexistent --shell /usr/sbin/nologin kozmat-test
+    echo kozmat-test
+}

@@ -3,10 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a headless Wayland compositor (wayland_session.py), in a session of its
 # own: a private runtime folder and home, a D-Bus session with the accessibility bus up.
-# sway refuses to run as root: run as root, its session runs as the unprivileged system user
-# kozmat-test, made here if missing, which must be able to read and run PROGRAM.
-# KWin runs from a copy in the private home.
-# Usage: wayland.sh sway|kwin PROGRAM OUTPUT-DIR
+# sway refuses to run as root and mutter is run as a user's: run as root, their sessions run as
+# the unprivileged system user kozmat-test, made here if missing, which must be able to read and
+# run PROGRAM. KWin runs from a copy in the private home.
+# Usage: wayland.sh sway|kwin|mutter PROGRAM OUTPUT-DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 compositor=$1 program=$2 out=$3
@@ -24,12 +24,8 @@ trap 'rm -rf "$work"' EXIT
 mkdir -m 0700 "$work/runtime" "$work/home"
 
 as=()
-if [ "$compositor" = sway ] && [ "$(id -u)" = 0 ]; then
-    user=kozmat-test
-    if ! id -u "$user" >/dev/null 2>&1; then
-        useradd --system --no-create-home --home-dir /nonexistent --shell /usr/sbin/nologin \
-            "$user"
-    fi
+if [ "$compositor" != kwin ] && [ "$(id -u)" = 0 ]; then
+    user=$(test_user)
     as=(setpriv --reuid="$user" --regid="$user" --clear-groups)
     "${as[@]}" test -r "$program" -a -x "$program" ||
         fail "the user $user cannot run $program: make the build folder readable to all"

@@ -14,6 +14,9 @@ rm -rf "$prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 [ -x "$prefix/bin/كوزماط" ] || fail "no executable bin/كوزماط"
+# The plugin that keeps Qt 6.4's Wayland client from loading OpenGL, in the program's own folder.
+plugin=kozmat/wayland-graphics-integration-client/libkozmat-shm.so
+[ -n "$(find "$prefix/lib" -path "*/$plugin")" ] || fail "no plugin lib/…/$plugin"
 # The Latin command and its manual page are links to the program's own.
 [ "$(readlink "$prefix/bin/kozmat")" = كوزماط ] || fail "bin/kozmat is not a link to كوزماط"
 man=$prefix/share/man/man1

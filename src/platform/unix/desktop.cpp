@@ -6,7 +6,11 @@
 #include "platform/unix/displays.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QOpenGLContext>
+#include <QVersionNumber>
 #include <cstdio>
 #include <dlfcn.h>
 
@@ -127,6 +131,37 @@ bool findDisplay() {
     else
         qputenv("QT_QPA_PLATFORM", *platform);
     return true;
+}
+
+int titleBarRoom() {
+    // Qt's frame keeps 77 pixels right of the title for its three buttons.
+    return QGuiApplication::platformName().startsWith(u"wayland") ? 2 * 77 : 96;
+}
+
+void leaveOpenGLUnloaded() {
+#ifdef KOZMAT_PLUGINS
+    // Qt 6.4's Wayland client would load EGL and Mesa's driver with the first window, only to
+    // ask whether Qt may draw window frames (unix/wayland/softwarebuffers.cpp): our own buffer
+    // integration answers instead. A user's own choice of integration stands.
+    static constexpr char choice[] = "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION";
+    const QVersionNumber qt = QLibraryInfo::version();
+    if (QGuiApplication::platformName() != u"wayland" || qEnvironmentVariableIsSet(choice) ||
+        qt.majorVersion() != QT_VERSION_MAJOR || qt.minorVersion() != QT_VERSION_MINOR)
+        return;
+    const QString plugins =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/" KOZMAT_PLUGINS);
+    // Named but missing, the integration would cost the frames and print warnings.
+    if (!QFileInfo::exists(
+            plugins +
+            QStringLiteral("/wayland-graphics-integration-client/" KOZMAT_WAYLAND_PLUGIN)))
+        return;
+    QCoreApplication::addLibraryPath(plugins);
+    qputenv(choice, "kozmat-shm");
+    // Qt reads the choice when the integration is first used; this use makes that now, so that
+    // the variable is gone again before the program could start anything that would inherit it.
+    QOpenGLContext::supportsThreadedOpenGL();
+    qunsetenv(choice);
+#endif
 }
 
 } // namespace platform

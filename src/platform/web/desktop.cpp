@@ -147,4 +147,12 @@ void sayToScreenReader(const QString& text) {
     tellPage("kozmat-say", text);
 }
 
+int titleBarRoom() {
+    return 96;
+}
+
+void leaveOpenGLUnloaded() {
+    // Qt for the web has no other way to draw than its own.
+}
+
 } // namespace platform

@@ -21,4 +21,12 @@ bool findDisplay() {
     return true;
 }
 
+int titleBarRoom() {
+    return 96;
+}
+
+void leaveOpenGLUnloaded() {
+    // Qt's windows plugin opens OpenGL only for a window that asks for it.
+}
+
 } // namespace platform
