@@ -196,9 +196,13 @@ class Browser:
         """The colour at x, y as rrggbb: the one pixel of a PNG of 8-bit RGB or RGBA."""
         png = base64.b64decode(self.send("Page.captureScreenshot", clip=dict(
             x=x, y=y, width=1, height=1, scale=1))["data"])
-        idat = png.index(b"IDAT")
-        data = zlib.decompress(png[idat + 4:idat + 4 + int.from_bytes(png[idat - 4:idat], "big")])
-        return data[1:4].hex()  # after the row's filter byte, unfiltered in the first row
+        at, idat = 8, b""
+        while at < len(png):  # the chunks: length, type, data, check
+            length = int.from_bytes(png[at:at + 4], "big")
+            if png[at + 4:at + 8] == b"IDAT":
+                idat += png[at + 8:at + 8 + length]
+            at += 12 + length
+        return zlib.decompress(idat)[1:4].hex()  # the row's filter byte changes nothing here
 
     def clean(self):
         """No error in the console, all session long."""
@@ -370,11 +374,13 @@ def phone(b, described, server):
     form = next(w for w in described["windows"] if w["caption"] == START)
     times = next(c for c in described["calculators"] if c["window"] == form["form"] and
                  c["option"]["accessibleName"] == "الضرب (*)")
+    b.shot("start.png")
     for box, text in zip(times["inputs"], ("٢٫٥", "14")):
         b.tap(START, box["place"])
         if b.js("document.activeElement.inputMode") != "decimal":
             raise Failure("a tapped box gives the focus to no field with a number pad")
         b.send("Input.insertText", text=text)
+        b.shot(f"typed-{text}.png")
     b.tap(START, times["option"]["place"])
     # The start window is wider than the page: its button, and the menu's right column, are
     # reached by scrolling it.
