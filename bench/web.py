@@ -14,66 +14,28 @@ Usage: web.py BUILD-WEB RESULTS RUNS
 """
 
 import gzip
-import http.server
-import os
 import shutil
 import statistics
 import subprocess
 import sys
 import tempfile
-import threading
 import time
 from pathlib import Path
 
-sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tests" / "web"))
-from web_session import Browser, until  # noqa: E402
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tools" / "browser"))
+from devtools import Chromium, serve, until  # noqa: E402
 
 WELCOME_RATIO = 1.10
 DOWNLOAD_RATIO = 1.30
 SECTION = "## In the browser"
 
 
-def serve(site):
-    """The folder on a local server that compresses what compresses, as a school's would."""
-    packed = {}
-
-    class Handler(http.server.SimpleHTTPRequestHandler):
-        def __init__(self, *args, **kwargs):
-            super().__init__(*args, directory=site, **kwargs)
-
-        def send_head(self):
-            path = self.translate_path(self.path.split("?")[0])
-            if os.path.isdir(path):
-                path = os.path.join(path, "index.html")
-            if not path.endswith((".wasm", ".js", ".html", ".webmanifest")) or \
-                    "gzip" not in self.headers.get("Accept-Encoding", ""):
-                return super().send_head()
-            if path not in packed:
-                with open(path, "rb") as f:
-                    packed[path] = gzip.compress(f.read(), 6, mtime=0)
-            self.send_response(200)
-            self.send_header("Content-Type", self.guess_type(path))
-            self.send_header("Content-Encoding", "gzip")
-            self.send_header("Content-Length", str(len(packed[path])))
-            self.end_headers()
-            self.wfile.write(packed[path])
-            return None
-
-        def log_message(self, *args):
-            pass
-
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-    server.handle_error = lambda *args: None
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server, f"http://127.0.0.1:{server.server_address[1]}/"
-
-
-def drawn(b):
+def drawn(b, url):
     """Seconds from navigation to the first window drawn (the page's middle no longer the
     screen's background), and the bytes on the wire until then."""
     b.wire = 0
     began = time.monotonic()
-    b.send("Page.navigate", url=b.url)
+    b.send("Page.navigate", url=url)
     middle = (b.size[0] // 2, b.size[1] // 2)
     # The page's loading line gone, and Qt's screen drawn: no longer the canvas's own white nor
     # the screen's background.
@@ -83,12 +45,12 @@ def drawn(b):
 
 
 def run(url, work):
-    with Browser(work, url) as b:
-        first, wire = drawn(b)
+    with Chromium(work) as b:
+        first, wire = drawn(b, url)
         until("the page kept", lambda: b.js(
             "navigator.serviceWorker.ready.then(r => !!r.active) && caches.keys().then(k => "
             "k.length)"), 60)
-        again, again_wire = drawn(b)
+        again, again_wire = drawn(b, url)
         b.clean()
     return first, wire, again, again_wire
 
@@ -105,8 +67,8 @@ def main():
     page = Path(__file__).resolve().parent.parent / "src" / "platform" / "web"
     subprocess.run(["cmake", f"-DDIR={floor}", f"-DIN={page / 'sw.js.in'}", "-P",
                     str(page / "kept.cmake")], check=True)
-    servers = {name: serve(str(site)) for name, site in [("program", build / "src"),
-                                                          ("floor", floor)]}
+    servers = {name: serve(str(site), compress=True) for name, site in [("program", build / "src"),
+                                                                         ("floor", floor)]}
     measured = {name: [] for name in servers}
     for i in range(runs + 1):  # the first of each warms the machine and is not counted
         for name, (_, url) in servers.items():

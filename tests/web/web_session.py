@@ -4,18 +4,17 @@
 """The program for the browser as a pupil meets it: the zip's folder on a local web server, in
 Debian's headless Chromium driven over the DevTools protocol, used with clicks and keys.
 
-Usage: session.py ZIP DESCRIPTION LINUX-PICTURES OUTPUT-DIR
+Usage: web_session.py ZIP DESCRIPTION LINUX-PICTURES OUTPUT-DIR
 
 What the program shows is read from its page (the title of the window in front, what it tells a
 screen reader) and from the canvas's pixels; the start window and its result of 7 ÷ 2 are held
 against the Linux build's pictures (LINUX-PICTURES: start-window.png, start-window-result.png).
 """
-import base64, functools, http.server, json, os, shutil, socket, subprocess, sys  # noqa: E401
-import tempfile, threading, time, urllib.request, zipfile, zlib  # noqa: E401
+import json, os, shutil, subprocess, sys, time, zipfile  # noqa: E401
 
-import websocket
-
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+here = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [os.path.join(here, "..", "e2e"), os.path.join(here, "..", "..", "tools", "browser")]
+from devtools import Chromium, Failure, serve, until  # noqa: E402
 from session import SHAPES, START  # noqa: E402  (the values typed in each shape window)
 
 WELCOME = "ترحيب\nأهلا و سهلا بكم في كوزماط الإصدار الأول"
@@ -29,81 +28,13 @@ for (const name of ["kozmat-say", "kozmat-window", "kozmat-ended", "kozmat-typin
   document.addEventListener(name, (event) => window.kozmatTold.push([name, event.detail]));"""
 
 
-class Failure(Exception):
-    pass
-
-
-def until(what, condition, timeout=30):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        value = condition()
-        if value:
-            return value
-        time.sleep(0.05)
-    raise Failure(f"timed out waiting for {what}")
-
-
-class Browser:
-    """Chromium, and what the program told its page: ("say", text), ("window", title), ..."""
+class Browser(Chromium):
+    """The program's page in Chromium, what the program told the page, and where its windows
+    are: places are (x, y, width, height) in a window's client area."""
 
     def __init__(self, out, url, language="ar", size=(1280, 900)):
-        self.out, self.url, self.size, self.console, self.next_id = out, url, size, [], 0
-        self.wire = 0  # bytes received from the network, as sent
-        self.profile = tempfile.mkdtemp()
-        with socket.socket() as s:
-            s.bind(("127.0.0.1", 0))
-            port = s.getsockname()[1]
-        # Without its background services Chromium would try to reach Google's servers.
-        self.proc = subprocess.Popen(
-            ["chromium", "--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-             "--use-gl=swiftshader", "--enable-unsafe-swiftshader", "--disable-quic",
-             "--disable-background-networking", "--disable-component-update", "--disable-sync",
-             f"--user-data-dir={self.profile}", f"--remote-debugging-port={port}", "about:blank"],
-            stdout=subprocess.DEVNULL, stderr=open(os.path.join(out, "chromium.log"), "w"))
-
-        def page():
-            try:
-                with urllib.request.urlopen(f"http://127.0.0.1:{port}/json", timeout=1) as r:
-                    return next(t for t in json.load(r) if t["type"] == "page")
-            except (OSError, StopIteration):
-                return None
-        self.ws = websocket.create_connection(until("Chromium", page)["webSocketDebuggerUrl"])
-        for domain in ("Runtime", "Log", "Page", "Network"):
-            self.send(f"{domain}.enable")
-        self.send("Emulation.setDeviceMetricsOverride", width=size[0], height=size[1],
-                  deviceScaleFactor=1, mobile=False)
-        # The language the page reads (navigator.language): headless Chromium takes it from here.
-        self.send("Emulation.setUserAgentOverride", acceptLanguage=language,
-                  userAgent=self.send("Browser.getVersion")["userAgent"])
-        self.send("Page.addScriptToEvaluateOnNewDocument", source=RECORD)
-        self.opened, self.origins = 0, {}
-
-    def send(self, method, **params):
-        self.next_id += 1
-        self.ws.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
-        while True:
-            m = json.loads(self.ws.recv())
-            if m.get("id") == self.next_id:
-                if "error" in m:
-                    raise Failure(f"{method}: {m['error']}")
-                return m.get("result", {})
-            p = m.get("params", {})
-            if m.get("method") == "Runtime.consoleAPICalled":
-                self.console.append((p["type"], " ".join(str(a.get("value", a.get(
-                    "description"))) for a in p["args"])))
-            elif m.get("method") == "Runtime.exceptionThrown":
-                self.console.append(("error", json.dumps(p["exceptionDetails"])[:300]))
-            elif m.get("method") == "Log.entryAdded":
-                self.console.append((p["entry"]["level"], p["entry"]["text"]))
-            elif m.get("method") == "Network.loadingFinished":
-                self.wire += p["encodedDataLength"]
-
-    def js(self, expression):
-        r = self.send("Runtime.evaluate", expression=expression, returnByValue=True,
-                      awaitPromise=True)
-        if "exceptionDetails" in r:
-            raise Failure(f"{expression}: {r['exceptionDetails']}")
-        return r["result"].get("value")
+        super().__init__(out, language, size, RECORD)
+        self.url, self.opened, self.origins = url, 0, {}
 
     def told(self, kind):
         return [d for e, d in self.js("window.kozmatTold || []") if e == f"kozmat-{kind}"]
@@ -149,81 +80,36 @@ class Browser:
               PAINTED[2])
         return time.monotonic() - began
 
-    def key(self, key, text=None, virtual=0, code=None):
-        params = dict(key=key, code=code or key, windowsVirtualKeyCode=virtual, text=text or "")
-        self.send("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown", **params)
-        self.send("Input.dispatchKeyEvent", type="keyUp", **params)
-
-    def tap(self, title, place):
-        x, y = self.origins[title][0] + place[0], self.origins[title][1] + place[1]
-        self.send("Input.dispatchTouchEvent", type="touchStart",
-                  touchPoints=[dict(x=x + place[2] // 2, y=y + place[3] // 2)])
-        self.send("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
-
-    def click(self, title, place):
-        """A click in the middle of the place (x, y, width, height) of a window's client area,
-        or of the page without a title."""
+    def at(self, title, place):
+        """The middle of a place in the window of that title, or of the page without one."""
         x, y = self.origins[title] if title else (0, 0)
-        for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
-            self.send("Input.dispatchMouseEvent", type=kind, x=x + place[0] + place[2] // 2,
-                      y=y + place[1] + place[3] // 2, button="left", clickCount=1)
+        return x + place[0] + place[2] // 2, y + place[1] + place[3] // 2
 
     def type_into(self, title, box, text):
         """Clicks the box, selects all and types, key by key (Arabic-Indic digits too)."""
-        self.click(title, box["place"])
-        for kind in ("rawKeyDown", "keyUp"):
-            self.send("Input.dispatchKeyEvent", type=kind, key="a", code="KeyA",
-                      windowsVirtualKeyCode=65, modifiers=2)
+        self.click(*self.at(title, box["place"]))
+        self.key("a", virtual=65, code="KeyA", modifiers=2)  # Ctrl
         for ch in text:
             digit = str(int(ch)) if ch.isdigit() else None
             self.key(ch, ch, ord(digit) if digit else 0, f"Digit{digit}" if digit else ch)
 
-    def compute(self, title, button, expected):
+    def compute(self, title, button, expected, tap=False):
         since = len(self.told("say"))
-        self.click(title, button["place"])
+        (self.tap if tap else self.click)(*self.at(title, button["place"]))
         self.hear(f"النتيجة {expected}", since)
 
-    def shot(self, name, clip=None, title=None):
-        if title:
-            clip = (self.origins[title][0] + clip[0], self.origins[title][1] + clip[1], *clip[2:])
-        params = {"clip": dict(zip("x y width height".split(), clip), scale=1)} if clip else {}
-        path = os.path.join(self.out, name)
-        with open(path, "wb") as f:
-            f.write(base64.b64decode(self.send("Page.captureScreenshot", **params)["data"]))
-        return path
-
-    def pixel(self, x, y):
-        """The colour at x, y as rrggbb: the one pixel of a PNG of 8-bit RGB or RGBA."""
-        png = base64.b64decode(self.send("Page.captureScreenshot", clip=dict(
-            x=x, y=y, width=1, height=1, scale=1))["data"])
-        at, idat = 8, b""
-        while at < len(png):  # the chunks: length, type, data, check
-            length = int.from_bytes(png[at:at + 4], "big")
-            if png[at + 4:at + 8] == b"IDAT":
-                idat += png[at + 8:at + 8 + length]
-            at += 12 + length
-        return zlib.decompress(idat)[1:4].hex()  # the row's filter byte changes nothing here
-
-    def clean(self):
-        """No error in the console, all session long."""
-        errors = [t for level, t in self.console if level in ("error", "assert")]
-        if errors:
-            raise Failure(f"errors in the console: {errors}")
-
-    def __enter__(self):
-        return self
+    def part(self, name, title, place):
+        """A picture of a place in a window."""
+        return self.shot(name, (*self.at(title, (*place[:2], 0, 0)), *place[2:]))
 
     def __exit__(self, kind, value, traceback):
         if kind is not None:
             try:
-                print(f"--- the page: {self.shot('failure.png')}; told it last:",
-                      self.js("window.kozmatTold").__str__()[-600:])
+                print("--- what the program told the page last:", self.js(
+                    "JSON.stringify(window.kozmatTold).slice(-600)"))
             except Exception:
                 pass
-            print("--- its console, last lines:", *self.console[-20:], sep="\n  ")
-        self.proc.terminate()
-        self.proc.wait()
-        shutil.rmtree(self.profile, ignore_errors=True)
+        return super().__exit__(kind, value, traceback)
 
 
 def similarity(a, b):
@@ -262,7 +148,7 @@ def pupil(b, described, linux):
     print(f"  loading: {line!r}; welcome box drawn {b.load():.2f} s after navigation, start "
           f"window {b.start():.2f} s after Return (the files in the browser's cache)")
     form = next(w for w in described["windows"] if w["caption"] == START)
-    alike("the start window", b.shot("start.png", (0, 0, *form["size"]), START),
+    alike("the start window", b.part("start.png", START, (0, 0, *form["size"])),
           os.path.join(linux, "start-window.png"))
 
     calcs = {c["option"]["accessibleName"]: c for c in described["calculators"]
@@ -273,22 +159,22 @@ def pupil(b, described, linux):
     b.type_into(START, second, "2")
     for operation, expected in [("الجمع (+)", "9"), ("الطرح (-)", "5"), ("الضرب (*)", "14"),
                                 ("القسمة (/)", "3.5")]:
-        b.click(START, calcs[operation]["option"]["place"])
+        b.click(*b.at(START, calcs[operation]["option"]["place"]))
         b.compute(START, calcs[operation]["button"], expected)
     print("  ٧ and 2: + 9, - 5, × 14, ÷ 3.5")
-    result = b.shot("result.png", division["output"]["place"], START)
+    result = b.part("result.png", START, division["output"]["place"])
     alike("7 ÷ 2", result, os.path.join(linux, "start-window-result.png"))
 
     b.type_into(START, first, "5")
     b.type_into(START, second, "0")
     since = len(b.told("say"))
-    b.click(START, division["button"]["place"])
+    b.click(*b.at(START, division["button"]["place"]))
     b.hear("كوزماط\nخطأ 11: القسمة على صفر", since)
     b.in_front("كوزماط")
     b.shot("error.png")
     b.key("Enter", "\r", 13)
     b.in_front(START)
-    if similarity(b.shot("kept.png", division["output"]["place"], START), result) < 100:
+    if similarity(b.part("kept.png", START, division["output"]["place"]), result) < 100:
         raise Failure("the result of 7 ÷ 2 changed with the error box")
     b.type_into(START, second, "4")
     b.compute(START, division["button"], "1.25")
@@ -296,20 +182,20 @@ def pupil(b, described, linux):
 
     for contact in (c for c in described["contacts"] if c["window"] == form["form"]):
         since = len(b.told("say"))
-        b.click(START, contact["button"]["place"])
+        b.click(*b.at(START, contact["button"]["place"]))
         b.hear(contact["text"], since)
     print("  the credits and contact buttons")
 
     for shape in (w for w in described["windows"] if "menuButton" in w):
         title, (w, h) = shape["caption"], shape["size"]
-        b.click(START, shape["menuButton"]["place"])
+        b.click(*b.at(START, shape["menuButton"]["place"]))
         x, y = b.opens(title)
         colour = SHAPES[shape["form"]]["colour"].lower()
         for px, py in [(2, 2), (w - 3, h - 3)]:
             until(f"{title!r} drawn", lambda: b.pixel(x + px, y + py) == colour)
         if b.pixel(x + w + 6, y + h + 6) == colour:
             raise Failure(f"{title!r} is larger than {w} x {h}")
-        b.shot(f"{shape['form']}.png", (0, 0, w, h), title)
+        b.part(f"{shape['form']}.png", title, (0, 0, w, h))
         calcs = [c for c in described["calculators"] if c["window"] == shape["form"]]
         if calcs:
             values, expected = SHAPES[shape["form"]]["results"][calcs[0]["button"]["name"]]
@@ -318,12 +204,13 @@ def pupil(b, described, linux):
             b.compute(title, calcs[0]["button"], expected)
         print(f"  {title}: {w} x {h} at {x}, {y}" + (f", {expected}" if calcs else ""))
         # Back to the start window, by its title bar's corner that no other window covers.
-        b.click(None, (6, 6, 8, 8))
+        b.click(*b.at(None, (6, 6, 8, 8)))
         b.in_front(START)
 
     since = len(b.told("say"))
-    b.click(START, (16, 528, 89, 25))  # خروج
+    b.click(*b.at(START, (16, 528, 89, 25)))  # خروج
     b.hear("توديع\nمع السلامة", since)
+    b.in_front("توديع")
     b.key("Enter", "\r", 13)
     until("the page's ended state", lambda: b.line() == ENDED and b.js(
         "getComputedStyle(document.getElementById('screen')).display") == "none")
@@ -342,9 +229,9 @@ def french(b, described):
                     c["option"]["accessibleName"] == "القسمة (/)")
     b.type_into(START, division["inputs"][0], "7")
     b.type_into(START, division["inputs"][1], "2")
-    b.click(START, division["option"]["place"])
+    b.click(*b.at(START, division["option"]["place"]))
     b.compute(START, division["button"], "3,5")
-    b.click(START, (form["size"][0] - 14, -18, 8, 8))  # the close box, in the title bar
+    b.click(*b.at(START, (form["size"][0] - 14, -18, 8, 8)))  # the close box, in the title bar
     until("the page's ended state", lambda: b.line() == ENDED)
     print("  7 ÷ 2 in a French browser: 3,5; the start window's close box ends the program")
 
@@ -376,19 +263,19 @@ def phone(b, described, server):
                  c["option"]["accessibleName"] == "الضرب (*)")
     b.shot("start.png")
     for box, text in zip(times["inputs"], ("٢٫٥", "14")):
-        b.tap(START, box["place"])
+        b.tap(*b.at(START, box["place"]))
         if b.js("document.activeElement.inputMode") != "decimal":
             raise Failure("a tapped box gives the focus to no field with a number pad")
         b.send("Input.insertText", text=text)
         b.shot(f"typed-{text}.png")
-    b.tap(START, times["option"]["place"])
+    b.tap(*b.at(START, times["option"]["place"]))
     # The start window is wider than the page: its button, and the menu's right column, are
     # reached by scrolling it.
     b.send("Input.dispatchMouseEvent", type="mouseWheel", x=180, y=300, deltaX=600, deltaY=0)
     hidden = form["size"][0] - b.size[0] + 8
     since = len(b.told("say"))
     place = times["button"]["place"]
-    b.tap(START, (place[0] - hidden, *place[1:]))
+    b.tap(*b.at(START, (place[0] - hidden, *place[1:])))
     b.hear("النتيجة 35", since)
     if b.js("document.getElementById('spoken').textContent") != "النتيجة 35" or \
             b.js("document.getElementById('screen').ariaLabel") != START:
@@ -396,14 +283,14 @@ def phone(b, described, server):
     print("  installable; ٢٫٥ and 14 on the number pad: × 35, in the live region")
     square = next(w for w in described["windows"] if w["form"] == "المربع")
     menu = square["menuButton"]["place"]
-    b.tap(START, (menu[0] - hidden, *menu[1:]))
+    b.tap(*b.at(START, (menu[0] - hidden, *menu[1:])))
     b.opens(square["caption"])
     b.send("Input.dispatchMouseEvent", type="mouseWheel", x=180, y=300, deltaX=600, deltaY=0)
     credit = next(c for c in described["contacts"] if c["window"] == "المربع" and
                   c["button"]["accessibleName"] == "المصمم")
     place = credit["button"]["place"]
     since = len(b.told("say"))
-    b.tap(square["caption"], (place[0] - hidden, *place[1:]))
+    b.tap(*b.at(square["caption"], (place[0] - hidden, *place[1:])))
     b.hear(credit["text"], since)
     b.shot("square-scrolled.png")
     until("the program kept", lambda: b.js("caches.keys().then(k => k.length)") and b.js(
@@ -414,17 +301,6 @@ def phone(b, described, server):
           f"server gone, the welcome box drawn {b.load():.2f} s after navigation")
 
 
-def serve(site):
-    class Quiet(http.server.SimpleHTTPRequestHandler):
-        def log_message(self, *args):
-            pass
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
-                                             functools.partial(Quiet, directory=site))
-    server.handle_error = lambda *args: None  # a browser closed in the middle of a download
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server, f"http://127.0.0.1:{server.server_address[1]}/"
-
-
 def main():
     archive, described, linux, out = sys.argv[1:5]
     shutil.rmtree(out, ignore_errors=True)
@@ -433,20 +309,17 @@ def main():
     with open(described, encoding="utf-8") as f:
         described = json.load(f)
     site = os.path.join(out, "site", os.listdir(os.path.join(out, "site"))[0])
-    server, url = serve(site)
     try:
         for session, args, language, size in [
                 (pupil, [linux], "ar", (1280, 900)), (french, [], "fr-FR", (1280, 900)),
                 (unable, [], "ar", (1280, 900)), (phone, [], "ar", (360, 740))]:
             print(f"{session.__name__}:", flush=True)
             os.makedirs(os.path.join(out, session.__name__))
-            if session is phone:
-                server.shutdown()
-                server, url = serve(site)
-                args = [server]
+            server, url = serve(site)  # its own, which the phone's session stops
             with Browser(os.path.join(out, session.__name__), url, language, size) as b:
-                session(b, described, *args)
+                session(b, described, *args, *([server] if session is phone else []))
                 b.clean()
+            server.shutdown()
     except Failure as failure:
         print(f"FAIL: {failure}")
         sys.exit(1)
