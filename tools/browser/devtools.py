@@ -74,7 +74,10 @@ class Chromium:
             ["chromium", "--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
              "--use-gl=swiftshader", "--enable-unsafe-swiftshader", "--disable-quic",
              "--disable-background-networking", "--disable-component-update", "--disable-sync",
-             f"--user-data-dir={self.profile}", f"--remote-debugging-port={port}", "about:blank"],
+             # The protocol's WebSocket refuses a client that sends another origin than its
+             # own, as Python's does.
+             "--remote-allow-origins=*", f"--user-data-dir={self.profile}",
+             f"--remote-debugging-port={port}", "about:blank"],
             stdout=subprocess.DEVNULL, stderr=open(os.path.join(out, "chromium.log"), "w"))
 
         def page():
