@@ -62,8 +62,7 @@ void Application::start() {
     welcomed_.setInterval(1);
     QObject::connect(&welcomed_, &QTimer::timeout, &welcomed_, [this] {
         const QWidget* box = QApplication::activeModalWidget();
-        // Drawn: on the xcb platform an exposed window is painted while its expose is handled.
-        if (!box || !box->windowHandle() || !box->windowHandle()->isExposed())
+        if (!box || !platform::drawn(box->windowHandle()))
             return;
         welcomed_.stop();
         loadSystemFonts();

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QWindow;
+
 namespace platform {
 
 // The name the desktop knows the program by: its desktop entry, Wayland app_id and the class
@@ -26,6 +28,12 @@ int run(const std::function<void()>& start);
 
 // Ends the program with status 0: the event loop ends, and in a browser the page says so.
 void quit();
+
+// Whether the window is on the screen and drawn, so that work that would hold up its drawing may
+// begin. On a desktop an exposed window has been drawn (the xcb platform paints a window while it
+// handles its exposure); in a browser the page draws it at an animation frame to come. Asked
+// again until it says yes.
+bool drawn(QWindow* window);
 
 // Whether a message box can wait for its answer before the code that shows it goes on, in an
 // event loop of its own. In a browser it cannot (a loop inside a loop needs the whole program

@@ -9,6 +9,7 @@
 #include "platform/screenreader.h"
 
 #include <QApplication>
+#include <QWindow>
 
 namespace platform {
 
@@ -22,6 +23,10 @@ void quit() {
 }
 
 void sayToScreenReader(const QString&) {}
+
+bool drawn(QWindow* window) {
+    return window && window->isExposed();
+}
 
 bool boxesWait() {
     return true;

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <emscripten/html5.h>
 #include <emscripten/val.h>
 #include <string>
 
@@ -137,6 +138,32 @@ int run(const std::function<void()>& start) {
 void quit() {
     QCoreApplication::exit(0);
     tellPage("kozmat-ended");
+}
+
+bool drawn(QWindow* window) {
+    // Qt draws the page's canvas at an animation frame: a window exposed now is painted at the
+    // next one and on the canvas at the one after. Two frames from the first question on, it
+    // is drawn.
+    static QPointer<QWindow> asked;
+    static int frames = 0;
+    if (!window || !window->isExposed())
+        return false;
+    if (asked != window) {
+        asked = window;
+        frames = 0;
+        emscripten_request_animation_frame(
+            [](double, void*) -> EM_BOOL {
+                emscripten_request_animation_frame(
+                    [](double, void*) -> EM_BOOL {
+                        frames = 2;
+                        return EM_FALSE;
+                    },
+                    nullptr);
+                return EM_FALSE;
+            },
+            nullptr);
+    }
+    return frames == 2;
 }
 
 bool boxesWait() {
