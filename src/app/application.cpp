@@ -13,6 +13,7 @@
 #include "windows/create.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWindow>
 
@@ -58,26 +59,42 @@ void loadSystemFonts() {
 void Application::start() {
     // Nothing of the program is visible before the welcome message, and the message comes up
     // as early as possible: the start window is built, hidden, only once the message box is
-    // on the screen and drawn, while it waits for its OK.
-    welcomed_.setInterval(1);
-    QObject::connect(&welcomed_, &QTimer::timeout, &welcomed_, [this] {
+    // on the screen and drawn, while it waits for its OK. A pupil may press Return at once, so
+    // nothing else is done before it: the system's fonts and the other windows come once the
+    // start window is drawn.
+    const auto welcomeDrawn = [] {
         const QWidget* box = QApplication::activeModalWidget();
-        if (!box || !platform::drawn(box->windowHandle()))
-            return;
-        welcomed_.stop();
-        loadSystemFonts();
-        windows_.prepare(WindowId::Start);
-    });
-    welcomed_.start();
-    widgets::showMessage(QStringLiteral("أهلا و سهلا بكم في كوزماط الإصدار الأول"),
-                         QStringLiteral("ترحيب"), widgets::SystemModal, nullptr, [this] {
-                             welcomed_.stop();
-                             loadSystemFonts(); // when the box was answered before it was drawn
-                             windows_.show(WindowId::Start);
-                             windows_.prepareInIdle({WindowId::Square, WindowId::Rectangle,
-                                                     WindowId::Rhombus, WindowId::Parallelogram,
-                                                     WindowId::Circle, WindowId::Triangle});
-                         });
+        return box && platform::drawn(box->windowHandle());
+    };
+    whenDrawn(welcomeDrawn, [this] { windows_.prepare(WindowId::Start); });
+    widgets::showMessage(
+        QStringLiteral("أهلا و سهلا بكم في كوزماط الإصدار الأول"), QStringLiteral("ترحيب"),
+        widgets::SystemModal, nullptr, [this] {
+            QPointer<QWidget> start = windows_.show(WindowId::Start);
+            whenDrawn([start] { return !start || platform::drawn(start->windowHandle()); },
+                      [this] {
+                          loadSystemFonts();
+                          windows_.prepareInIdle({WindowId::Square, WindowId::Rectangle,
+                                                  WindowId::Rhombus, WindowId::Parallelogram,
+                                                  WindowId::Circle, WindowId::Triangle});
+                      });
+        });
+}
+
+void Application::whenDrawn(std::function<bool()> drawn, std::function<void()> then) {
+    // Asked at each turn of the event loop: whatever comes first (a key, the window's first
+    // paint) is handled first.
+    waiting_.stop();
+    waiting_.disconnect();
+    waiting_.setInterval(1);
+    QObject::connect(&waiting_, &QTimer::timeout, &waiting_,
+                     [this, drawn = std::move(drawn), then = std::move(then)] {
+                         if (!drawn())
+                             return;
+                         waiting_.stop();
+                         then();
+                     });
+    waiting_.start();
 }
 
 void Application::exit() {

@@ -6,6 +6,7 @@
 #include "app/registry.h"
 
 #include <QTimer>
+#include <functional>
 
 namespace app {
 
@@ -28,9 +29,11 @@ public:
     WindowRegistry& windows() { return windows_; }
 
 private:
+    // then() once drawn() holds; a later call replaces an earlier one still waiting.
+    void whenDrawn(std::function<bool()> drawn, std::function<void()> then);
+
     WindowRegistry windows_;
-    // Builds the start window, hidden, once the welcome box is on the screen.
-    QTimer welcomed_;
+    QTimer waiting_;
 };
 
 } // namespace app

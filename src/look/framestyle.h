@@ -34,4 +34,9 @@ public:
                             QPainter* painter, const QWidget* widget) const override;
 };
 
+// The etched border (sunken, one pixel: dark, with light inside and below it), left out where
+// it would cross `gap`.
+void drawEtchedFrame(QPainter* painter, const QRect& frame, const QRect& gap,
+                     const QPalette& palette);
+
 } // namespace look

@@ -13,6 +13,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRawFont>
@@ -24,6 +25,7 @@
 #include <QTextLayout>
 #include <cmath>
 #include <optional>
+#include <qdrawutil.h>
 
 class TestLook : public QObject {
     Q_OBJECT
@@ -249,6 +251,31 @@ private slots:
             for (int x = label.left(); x <= label.right() && !inked; ++x)
                 inked = at(x, y) != face;
         QVERIFY(inked);
+    }
+
+    // Filled rather than stroked, the etched border has Qt's own etched pixels, clipped round
+    // the caption's gap wherever it falls.
+    void etchedFrameAsQtDrawsIt_data() {
+        QTest::addColumn<QRect>("gap");
+        QTest::newRow("caption inside") << QRect(30, 2, 40, 12);
+        QTest::newRow("caption over the corner") << QRect(0, 2, 20, 12);
+        QTest::newRow("no caption") << QRect();
+    }
+    void etchedFrameAsQtDrawsIt() {
+        QFETCH(QRect, gap);
+        const QRect frame(3, 6, 120, 60);
+        const QPalette palette = QApplication::style()->standardPalette();
+        QImage qt(130, 70, QImage::Format_RGB32), mine(qt.size(), qt.format());
+        qt.fill(Qt::white);
+        mine.fill(Qt::white);
+        QPainter painter(&qt);
+        painter.setClipRegion(QRegion(frame) - gap);
+        qDrawShadeRect(&painter, frame, palette, true, 1, 0);
+        painter.end();
+        painter.begin(&mine);
+        look::drawEtchedFrame(&painter, frame, gap, palette);
+        painter.end();
+        QCOMPARE(mine, qt);
     }
 
     // Another proxy style may be put over the frames' (focus drawing is): the frames stay the
