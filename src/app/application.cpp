@@ -13,6 +13,7 @@
 #include "windows/create.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
@@ -61,35 +62,43 @@ void Application::start() {
     // as early as possible: the start window is built, hidden, only once the message box is
     // on the screen and drawn, while it waits for its OK. A pupil may press Return at once, so
     // nothing else is done before it: the system's fonts and the other windows come once the
-    // start window is drawn.
-    const auto welcomeDrawn = [] {
-        const QWidget* box = QApplication::activeModalWidget();
-        return box && platform::drawn(box->windowHandle());
-    };
-    whenDrawn(welcomeDrawn, [this] { windows_.prepare(WindowId::Start); });
+    // start window is drawn whole, its focus shown.
+    once(
+        [] {
+            const QWidget* box = QApplication::activeModalWidget();
+            return box && platform::drawn(box->windowHandle());
+        },
+        [this] { windows_.prepare(WindowId::Start); });
     widgets::showMessage(
         QStringLiteral("أهلا و سهلا بكم في كوزماط الإصدار الأول"), QStringLiteral("ترحيب"),
         widgets::SystemModal, nullptr, [this] {
             QPointer<QWidget> start = windows_.show(WindowId::Start);
-            whenDrawn([start] { return !start || platform::drawn(start->windowHandle()); },
-                      [this] {
-                          loadSystemFonts();
-                          windows_.prepareInIdle({WindowId::Square, WindowId::Rectangle,
-                                                  WindowId::Rhombus, WindowId::Parallelogram,
-                                                  WindowId::Circle, WindowId::Triangle});
-                      });
+            QElapsedTimer shown;
+            shown.start();
+            // Not every window system gives a new window the focus.
+            once(
+                [start, shown] {
+                    return !start || (platform::drawn(start->windowHandle()) &&
+                                      (start->isActiveWindow() || shown.hasExpired(250)));
+                },
+                [this] {
+                    loadSystemFonts();
+                    windows_.prepareInIdle({WindowId::Square, WindowId::Rectangle,
+                                            WindowId::Rhombus, WindowId::Parallelogram,
+                                            WindowId::Circle, WindowId::Triangle});
+                });
         });
 }
 
-void Application::whenDrawn(std::function<bool()> drawn, std::function<void()> then) {
-    // Asked at each turn of the event loop: whatever comes first (a key, the window's first
-    // paint) is handled first.
+void Application::once(std::function<bool()> ready, std::function<void()> then) {
+    // Asked at each turn of the event loop, so that whatever comes first (a key, a paint) is
+    // handled first.
     waiting_.stop();
     waiting_.disconnect();
     waiting_.setInterval(1);
     QObject::connect(&waiting_, &QTimer::timeout, &waiting_,
-                     [this, drawn = std::move(drawn), then = std::move(then)] {
-                         if (!drawn())
+                     [this, ready = std::move(ready), then = std::move(then)] {
+                         if (!ready())
                              return;
                          waiting_.stop();
                          then();

@@ -29,8 +29,8 @@ public:
     WindowRegistry& windows() { return windows_; }
 
 private:
-    // then() once drawn() holds; a later call replaces an earlier one still waiting.
-    void whenDrawn(std::function<bool()> drawn, std::function<void()> then);
+    // then() once ready() holds; a later call replaces an earlier one still waiting.
+    void once(std::function<bool()> ready, std::function<void()> then);
 
     WindowRegistry windows_;
     QTimer waiting_;
