@@ -95,7 +95,6 @@ void FrameStyle::drawComplexControl(ComplexControl control, const QStyleOptionCo
     const QRect label = proxy()->subControlRect(control, option, SC_GroupBoxLabel, widget);
     painter->save();
     if (box->subControls & SC_GroupBoxFrame) {
-        // Sunken, one pixel: a dark line with a light one inside and below it, the etched look.
         const QRect gap =
             box->text.isEmpty() ? QRect() : label.adjusted(-captionGap, 0, captionGap, 0);
         drawEtchedFrame(painter, frameBelow(box, label), gap, box->palette);
