@@ -357,7 +357,8 @@ def main():
         w(f"The same programs and environment, from a process of their own, on a {how}. The "
           "compositor reports a window when it maps it, which on Wayland is when the program "
           "commits its first frame, painted whole: shown means mapped and drawn. Return is typed "
-          "once the window has the focus: from typing it to the next window shown. Peak memory "
+          f"as on X11, {SETTLE_MS} ms after the window is shown and then 100 ms, when it has the "
+          "focus: from typing it to the next window shown. Peak memory "
           "as above; × X11 holds it against the same program's on Xvfb in this run. "
           "Median (min–max).")
         w("")
