@@ -5,6 +5,7 @@
 
 #include "app/screenfit.h"
 
+#include <QGuiApplication>
 #include <QWindow>
 
 namespace app {
@@ -59,7 +60,11 @@ QWidget* WindowRegistry::show(WindowId id) {
     // is full-screen. A window opens as laid out everywhere.
     w->setVisible(true);
     w->raise();
-    w->activateWindow();
+    // On Wayland a box closed a moment ago can still be the focus window, with no native window
+    // left: Qt's Wayland plugin, asked to activate another window, reads the focus window's and
+    // crashes. The compositor gives the window the focus itself.
+    if (const QWindow* focus = QGuiApplication::focusWindow(); !focus || focus->handle())
+        w->activateWindow();
     waitingForPaint_ = w;
     return w;
 }

@@ -7,6 +7,8 @@
 #include "platform/desktop.h"
 #include "platform/screenreader.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -14,6 +16,8 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
+#include <algorithm>
 
 namespace widgets {
 namespace {
@@ -28,6 +32,30 @@ int titleBarWidth(const QString& title) {
     return QFontMetrics(font).horizontalAdvance(title) + platform::titleBarRoom();
 }
 
+// Taking a box apart costs more than hiding it (its buffers shared with the window system are
+// unmapped, which stalls the other processors too): the window shown after it goes first, and
+// the box once that window is drawn and has the focus, or has had a quarter of a second to.
+void deleteOnceOthersDrawn(QMessageBox* box) {
+    auto* poll = new QTimer(box);
+    poll->setInterval(1);
+    QElapsedTimer closed;
+    closed.start();
+    QObject::connect(poll, &QTimer::timeout, box, [box, poll, closed] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        if (std::any_of(windows.begin(), windows.end(), [box](const QWidget* w) {
+                return w != box && w->isVisible() && !w->isMinimized() &&
+                       !platform::drawn(w->windowHandle());
+            }))
+            return;
+        const QWidget* active = QApplication::activeWindow();
+        if ((!active || active == box) && !closed.hasExpired(250))
+            return;
+        poll->stop();
+        box->deleteLater();
+    });
+    poll->start();
+}
+
 void showMessageBox(const QString& prompt, const QString& title, int style, QWidget* owner,
                     const std::function<void()>& then) {
     // The owner deletes its children: should it go while the box is open, so does the box.
@@ -35,9 +63,10 @@ void showMessageBox(const QString& prompt, const QString& title, int style, QWid
     platform::sayToScreenReader(title + u'\n' + prompt);
     if (platform::boxesWait()) {
         box->exec();
-        delete box;
         if (then)
             then();
+        if (box)
+            deleteOnceOthersDrawn(box);
         return;
     }
     box->setAttribute(Qt::WA_DeleteOnClose);

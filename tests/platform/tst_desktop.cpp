@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 class TestDesktop : public QObject {
@@ -18,6 +20,7 @@ private slots:
     void choosePlatform();
     void messageBox_data();
     void messageBox();
+    void closedBoxGoesAfterNextWindow();
 };
 
 void TestDesktop::choosePlatform_data() {
@@ -99,6 +102,24 @@ void TestDesktop::messageBox() {
     titleFont.setPixelSize(16);
     titleFont.setBold(true);
     QVERIFY(box->width() >= QFontMetrics(titleFont).horizontalAdvance(title) + 64);
+}
+
+void TestDesktop::closedBoxGoesAfterNextWindow() {
+    QLabel next(QStringLiteral("next"));
+    QPointer<QWidget> box;
+    bool boxKeptForNext = false;
+    QTimer::singleShot(0, [&box] {
+        box = QApplication::activeModalWidget();
+        static_cast<QMessageBox*>(box.data())->buttons().first()->click();
+    });
+    widgets::showMessage(QStringLiteral("مع السلامة"), QStringLiteral("توديع"),
+                         widgets::ApplicationModal, nullptr, [&] {
+                             boxKeptForNext = box && box->isHidden();
+                             next.show();
+                         });
+    QVERIFY(boxKeptForNext);
+    QTRY_VERIFY(box.isNull());
+    QVERIFY(next.windowHandle()->isExposed());
 }
 
 QTEST_MAIN(TestDesktop)
