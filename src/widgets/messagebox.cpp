@@ -7,8 +7,6 @@
 #include "platform/desktop.h"
 #include "platform/screenreader.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -17,7 +15,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-#include <algorithm>
+#include <QWindow>
 
 namespace widgets {
 namespace {
@@ -34,26 +32,14 @@ int titleBarWidth(const QString& title) {
 
 // Taking a box apart costs more than hiding it (its buffers shared with the window system are
 // unmapped, which stalls the other processors too): the window shown after it goes first, and
-// the box once that window is drawn and has the focus, or has had a quarter of a second to.
-void deleteOnceOthersDrawn(QMessageBox* box) {
-    auto* poll = new QTimer(box);
-    poll->setInterval(1);
-    QElapsedTimer closed;
-    closed.start();
-    QObject::connect(poll, &QTimer::timeout, box, [box, poll, closed] {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        if (std::any_of(windows.begin(), windows.end(), [box](const QWidget* w) {
-                return w != box && w->isVisible() && !w->isMinimized() &&
-                       !platform::drawn(w->windowHandle());
-            }))
-            return;
-        const QWidget* active = QApplication::activeWindow();
-        if ((!active || active == box) && !closed.hasExpired(250))
-            return;
-        poll->stop();
-        box->deleteLater();
+// the box once another window has the focus (on Wayland that is after its first frame), or a
+// quarter of a second later.
+void deleteOnceFocusMoves(QMessageBox* box) {
+    QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, box, [box](QWindow* focus) {
+        if (focus && focus != box->windowHandle())
+            box->deleteLater();
     });
-    poll->start();
+    QTimer::singleShot(250, box, [box] { box->deleteLater(); });
 }
 
 void showMessageBox(const QString& prompt, const QString& title, int style, QWidget* owner,
@@ -66,7 +52,7 @@ void showMessageBox(const QString& prompt, const QString& title, int style, QWid
         if (then)
             then();
         if (box)
-            deleteOnceOthersDrawn(box);
+            deleteOnceFocusMoves(box);
         return;
     }
     box->setAttribute(Qt::WA_DeleteOnClose);
