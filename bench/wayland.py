@@ -11,8 +11,7 @@ program commits its first frame: Qt commits a window once it has painted it whol
 moment is the window shown and drawn. Return is typed as on X11: the window has SETTLE_MS to
 settle and the user presses the key 100 ms after that, once it has the focus; the next window of
 the program is timed the same way. The program is ended SETTLE_MS after its last window and its
-peak memory read from wait4. One program runs at a time, so every window
-reported is its.
+peak memory read from wait4. One program runs at a time, so every window reported is its.
 
 Usage: wayland.py BUILD RUNS CALLGRIND-RUNS SETTLE-MS
 """

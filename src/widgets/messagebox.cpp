@@ -39,7 +39,7 @@ void deleteOnceFocusMoves(QMessageBox* box) {
         if (focus && focus != box->windowHandle())
             box->deleteLater();
     });
-    QTimer::singleShot(250, box, [box] { box->deleteLater(); });
+    QTimer::singleShot(250, box, &QObject::deleteLater);
 }
 
 void showMessageBox(const QString& prompt, const QString& title, int style, QWidget* owner,
