@@ -35,7 +35,7 @@ def drawn(b, url):
     screen's background), and the bytes on the wire until then."""
     b.wire = 0
     began = time.monotonic()
-    b.send("Page.navigate", url=url)
+    b.navigate(url)
     middle = (b.size[0] // 2, b.size[1] // 2)
     # The page's loading line gone, and Qt's screen drawn: no longer the canvas's own white nor
     # the screen's background.
@@ -65,8 +65,9 @@ def main():
     for file in ("kozmat.js", "kozmat.wasm"):
         shutil.copy(build / "bench" / "textfloor" / file, floor / file)
     page = Path(__file__).resolve().parent.parent / "src" / "platform" / "web"
-    subprocess.run(["cmake", f"-DDIR={floor}", f"-DIN={page / 'sw.js.in'}", "-P",
-                    str(page / "kept.cmake")], check=True)
+    files = [f for f in (build / "src" / "page-files").read_text().split() if f != "sw.js"]
+    subprocess.run(["cmake", f"-DDIR={floor}", f"-DIN={page / 'sw.js.in'}",
+                    f"-DFILES={';'.join(files)}", "-P", str(page / "kept.cmake")], check=True)
     servers = {name: serve(str(site), compress=True) for name, site in [("program", build / "src"),
                                                                          ("floor", floor)]}
     measured = {name: [] for name in servers}

@@ -60,7 +60,7 @@ class Browser(Chromium):
     def load(self):
         """The page loaded anew; returns the seconds to the welcome box drawn."""
         began, self.opened, self.origins = time.monotonic(), 0, {}
-        self.send("Page.navigate", url=self.url)
+        self.navigate(self.url)
         self.hear(WELCOME, 0)
         self.in_front("ترحيب")
         # The box is centred on the page: drawn when the middle is neither the canvas's white
@@ -137,7 +137,7 @@ def pupil(b, described, linux):
     # A slow network first, so that the loading line is seen with its progress.
     b.send("Network.emulateNetworkConditions", offline=False, latency=20,
            downloadThroughput=6_000_000, uploadThroughput=1_000_000)
-    b.send("Page.navigate", url=b.url)
+    b.navigate(b.url)
     line = until("the loading line", lambda: (lambda t: any(c in t for c in "%٪") and t)(
         b.line()))
     if not line.startswith("جارٍ تحميل كوزماط"):
@@ -240,12 +240,12 @@ def unable(b, described):
     """Browsers without WebAssembly or WebGL are told so in Arabic."""
     for lacking, script in [("WebAssembly", "delete window.WebAssembly;"),
                             ("WebGL", "HTMLCanvasElement.prototype.getContext = () => null;")]:
-        added = b.send("Page.addScriptToEvaluateOnNewDocument", source=script)["identifier"]
-        b.send("Page.navigate", url=b.url)
+        added = b.add_script(script)
+        b.navigate(b.url)
         text = until("the page's sentence", lambda: "WebGL" in b.line() and b.line())
         if not text.startswith("لا يعمل كوزماط في هذا المتصفح"):
             raise Failure(f"a browser without {lacking} is told {text!r}")
-        b.send("Page.removeScriptToEvaluateOnNewDocument", identifier=added)
+        b.remove_script(added)
     print("  a browser without WebAssembly, and one without WebGL, are told so in Arabic")
 
 

@@ -95,7 +95,18 @@ class Chromium:
         self.send("Emulation.setUserAgentOverride", acceptLanguage=language,
                   userAgent=self.send("Browser.getVersion")["userAgent"])
         if script:
-            self.send("Page.addScriptToEvaluateOnNewDocument", source=script)
+            self.add_script(script)
+
+    def navigate(self, url):
+        self.send("Page.navigate", url=url)
+
+    def add_script(self, source):
+        """Runs SOURCE in every page loaded from now on, before the page's own scripts; returns
+        what remove_script takes."""
+        return self.send("Page.addScriptToEvaluateOnNewDocument", source=source)["identifier"]
+
+    def remove_script(self, added):
+        self.send("Page.removeScriptToEvaluateOnNewDocument", identifier=added)
 
     def send(self, method, **params):
         self.next_id += 1

@@ -26,18 +26,22 @@ function(kozmat_web_executable target)
     # Copied when configuring, and again whenever one of them changes.
     get_target_property(out ${target} BINARY_DIR)
     set(page ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
-    foreach(file index.html manifest.webmanifest kozmat-192.png kozmat-512.png)
+    set(own index.html page.js page.css manifest.webmanifest kozmat-192.png kozmat-512.png)
+    foreach(file IN LISTS own)
         configure_file(${page}/${file} ${out}/${file} COPYONLY)
     endforeach()
     configure_file(${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js
                    ${out}/qtloader.js COPYONLY)
     configure_file(${PROJECT_SOURCE_DIR}/packaging/org.example.Kozmat.png ${out}/kozmat.png
                    COPYONLY)
-    # The service worker, named after what it keeps: written after every link and page change.
-    add_custom_command(OUTPUT ${out}/sw.js
-        COMMAND ${CMAKE_COMMAND} -DDIR=${out} -DIN=${page}/sw.js.in -P ${page}/kept.cmake
-        DEPENDS ${target} ${page}/sw.js.in ${page}/kept.cmake ${page}/index.html
-                ${page}/manifest.webmanifest ${page}/kozmat-192.png ${page}/kozmat-512.png
+    # The service worker, named after what it keeps, and the list of the page's files
+    # (page-files, which scripts/package-web ships): written after every link and page change.
+    list(TRANSFORM own PREPEND ${page}/ OUTPUT_VARIABLE sources)
+    set(files ${own} kozmat.js kozmat.wasm qtloader.js kozmat.png)
+    add_custom_command(OUTPUT ${out}/sw.js ${out}/page-files
+        COMMAND ${CMAKE_COMMAND} -DDIR=${out} -DIN=${page}/sw.js.in "-DFILES=${files}"
+                -P ${page}/kept.cmake
+        DEPENDS ${target} ${page}/sw.js.in ${page}/kept.cmake ${sources}
         VERBATIM)
     add_custom_target(${target}-page ALL DEPENDS ${out}/sw.js)
 endfunction()

@@ -1,0 +1,155 @@
+// SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page's own script (index.html), in a file of its own so that a strict
+// Content-Security-Policy, which refuses inline scripts, lets it run.
+"use strict";
+(function () {
+  const screen = document.getElementById("screen");
+  const message = document.getElementById("message");
+  const text = document.getElementById("text");
+  const progress = document.getElementById("progress");
+  const again = document.getElementById("again");
+
+  function say(line, { showProgress = false, offerRestart = false } = {}) {
+    screen.style.display = "none";
+    message.hidden = false;
+    text.textContent = line;
+    progress.hidden = !showProgress;
+    again.hidden = !offerRestart;
+    if (offerRestart)
+      again.focus();
+  }
+  again.addEventListener("click", () => location.reload());
+
+  // The share of the program downloaded so far, counted as the bytes arrive. A server that
+  // compresses the file may not say its size: then the line says how much has arrived.
+  const percent = new Intl.NumberFormat("ar", { style: "percent" });
+  const megabytes = new Intl.NumberFormat("ar", { maximumFractionDigits: 1 });
+  const fetchAll = window.fetch.bind(window);
+  window.fetch = async function (resource, options) {
+    const response = await fetchAll(resource, options);
+    if (!String(resource).endsWith(".wasm") || !response.ok || !response.body)
+      return response;
+    const compressed = response.headers.has("Content-Encoding");
+    const size = compressed ? 0 : Number(response.headers.get("Content-Length")) || 0;
+    const reader = response.body.getReader();
+    let arrived = 0;
+    const counted = new ReadableStream({
+      async pull(controller) {
+        const { done, value } = await reader.read();
+        if (done) {
+          controller.close();
+          return;
+        }
+        arrived += value.byteLength;
+        if (size > 0) {
+          const share = Math.min(1, arrived / size);
+          progress.value = Math.floor(100 * share);
+          text.textContent = "جارٍ تحميل كوزماط… " + percent.format(share);
+        } else {
+          progress.removeAttribute("value");
+          text.textContent = "جارٍ تحميل كوزماط… " + megabytes.format(arrived / 1048576) +
+                             " ميغابايت";
+        }
+        controller.enqueue(value);
+      },
+      cancel(reason) { return reader.cancel(reason); }
+    });
+    return new Response(counted, { status: response.status, statusText: response.statusText,
+                                   headers: response.headers });
+  };
+
+  function keepKeyboard() {
+    if (document.activeElement !== screen)
+      screen.focus({ preventScroll: true });
+  }
+
+  const loader = QtLoader({
+    canvasElements: [screen],
+    showLoader(state) {
+      if (state === "Compiling")
+        say("جارٍ تجهيز كوزماط…", { showProgress: true });
+    },
+    showCanvas() {
+      message.hidden = true;
+      screen.style.display = "block";
+      keepKeyboard();
+      // Kept for the next visit, with or without network (sw.js), once the program runs: its
+      // files are then in the browser's cache, and keeping them downloads nothing again. A
+      // browser that cannot keep them (a page served from another machine without HTTPS)
+      // loads them from the server each time.
+      if ("serviceWorker" in navigator)
+        navigator.serviceWorker.register("sw.js").catch(() => {});
+    },
+    showError() {
+      say("تعذّر تحميل كوزماط. تحقّق من الاتصال ثم أعد تحميل الصفحة.", { offerRestart: true });
+    },
+    showExit() {
+      say("توقّف كوزماط بسبب خطأ.", { offerRestart: true });
+    },
+  });
+
+  if (!loader.canLoadQt) {
+    say("لا يعمل كوزماط في هذا المتصفح: فهو يحتاج إلى WebAssembly وWebGL. " +
+        "افتح الصفحة في نسخة حديثة من Chrome أو Edge أو Firefox أو Safari.");
+    return;
+  }
+  say("جارٍ تحميل كوزماط…", { showProgress: true });
+  // On a touch screen, while a box of the program has the focus, the page's own field has it
+  // instead: a canvas raises no on-screen keyboard, the field raises the number pad. What is
+  // typed there goes to the program as keys (numberpad.cpp).
+  const pad = document.getElementById("pad");
+  const touchScreen = () => navigator.maxTouchPoints > 0;
+  let typing = false;
+  document.addEventListener("kozmat-typing", (event) => {
+    typing = event.detail === "box";
+    if (typing && touchScreen())
+      pad.focus({ preventScroll: true });
+    else if (document.activeElement === pad)
+      keepKeyboard();
+  });
+  pad.addEventListener("beforeinput", (event) => {
+    event.preventDefault();
+    const program = loader.module();
+    if (!program)
+      return;
+    if (event.inputType === "insertLineBreak" || event.inputType === "insertParagraph")
+      program.kozmatKey("Enter");
+    else if (event.inputType.startsWith("insert") && event.data)
+      program.kozmatType(event.data);
+    else if (event.inputType.startsWith("delete"))
+      program.kozmatKey(event.inputType.endsWith("Forward") ? "Delete" : "Backspace");
+  });
+  const padKeys = ["Backspace", "Delete", "Enter", "Tab", "Escape", "ArrowLeft", "ArrowRight",
+                   "ArrowUp", "ArrowDown", "Home", "End"];
+  pad.addEventListener("keydown", (event) => {
+    const program = loader.module();
+    if (program && padKeys.includes(event.key)) {
+      event.preventDefault();
+      program.kozmatKey(event.key);
+    }
+  });
+  // Qt listens for keys on its canvas only: a pupil who clicks once can then type, Tab and
+  // press Enter.
+  screen.addEventListener("pointerdown", () => {
+    if (!(typing && touchScreen()))
+      keepKeyboard();
+  });
+  // A screen reader sees nothing inside the canvas: it is told the window in front, and each
+  // result and message the program shows.
+  const spoken = document.getElementById("spoken");
+  document.addEventListener("kozmat-window", (event) => {
+    screen.setAttribute("aria-label", event.detail);
+  });
+  document.addEventListener("kozmat-say", (event) => {
+    // A new element each time, so that the same text twice is said twice.
+    const line = document.createElement("p");
+    line.textContent = event.detail;
+    spoken.replaceChildren(line);
+  });
+  document.addEventListener("kozmat-ended", () => {
+    say("انتهى كوزماط. مع السلامة.", { offerRestart: true });
+  });
+  loader.loadEmscriptenModule("kozmat");
+})();
