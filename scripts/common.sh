@@ -123,21 +123,27 @@ finish_steps() {
 }
 
 # Qt built for another system (Windows, the web), as scripts/windows-qt and scripts/web-qt get it.
-# qt_at_hand NAME INSTALLED DIR-VARIABLE TARBALL-VARIABLE : prints the folder of a Qt that passes
-# INSTALLED (a function given that folder), from the first of: the folder that DIR-VARIABLE
-# names, the cache (${XDG_CACHE_HOME:-~/.cache}/kozmat/qt-6.4.2-NAME), the packed copy that
-# TARBALL-VARIABLE names, unpacked into the cache. Returns 1 when none is there; $qt_prefix is
-# then the cache's folder, for a build from source.
+# qt_at_hand NAME INSTALLED DIR-VARIABLE TARBALL-VARIABLE [RECIPE] : prints the folder of a Qt
+# that passes INSTALLED (a function given that folder), from the first of: the folder that
+# DIR-VARIABLE names, the cache (${XDG_CACHE_HOME:-~/.cache}/kozmat/qt-6.4.2-NAME), the packed
+# copy that TARBALL-VARIABLE names, unpacked into the cache. With RECIPE (the options and
+# changes a copy is built with, as text), a copy in the cache or packed counts only when built
+# with exactly that recipe, which such a copy holds in its file kozmat-recipe, and the cache's
+# folder is named after it (qt-6.4.2-NAME-HASH): a copy built otherwise is left where it is.
+# Returns 1 when none is there; $qt_prefix is then the cache's folder, for a build from source.
 qt_at_hand() {
-    local name=$1 installed=$2 dir=${!3:-} tarball=${!4:-} cache unpack top
+    local name=$1 installed=$2 dir=${!3:-} tarball=${!4:-} recipe=${5:-} cache unpack top
     if [ -n "$dir" ]; then
         "$installed" "$dir" || { say "$3=$dir holds no Qt for $name"; exit 1; }
+        [ -z "$recipe" ] || qt_built_as "$dir" "$recipe" ||
+            say "$3=$dir was built with other options than scripts/$name-qt's; using it as it is"
         echo "$dir"
         return 0
     fi
     cache=${XDG_CACHE_HOME:-$HOME/.cache}/kozmat
     qt_prefix=$cache/qt-6.4.2-$name
-    if "$installed" "$qt_prefix"; then
+    [ -z "$recipe" ] || qt_prefix+=-$(printf '%s\n' "$recipe" | sha256sum | cut -c1-12)
+    if "$installed" "$qt_prefix" && qt_built_as "$qt_prefix" "$recipe"; then
         echo "$qt_prefix"
         return 0
     fi
@@ -147,7 +153,7 @@ qt_at_hand() {
     unpack=$(mktemp -d "$cache/unpack.XXXXXX")
     tar -C "$unpack" -xJf "$tarball"
     top=$(find "$unpack" -mindepth 1 -maxdepth 1 -type d | head -n 1)
-    if [ -n "$top" ] && "$installed" "$top"; then
+    if [ -n "$top" ] && "$installed" "$top" && qt_built_as "$top" "$recipe"; then
         rm -rf "$qt_prefix"
         mv "$top" "$qt_prefix"
         rm -rf "$unpack"
@@ -155,8 +161,17 @@ qt_at_hand() {
         return 0
     fi
     rm -rf "$unpack"
-    say "$tarball holds no Qt for $name; building it instead"
+    if [ -n "$top" ] && "$installed" "$top"; then
+        say "$tarball was built with other options than scripts/$name-qt's; building Qt instead"
+    else
+        say "$tarball holds no Qt for $name; building it instead"
+    fi
     return 1
+}
+
+# qt_built_as DIR [RECIPE] : whether the Qt in DIR was built with RECIPE (no RECIPE: any).
+qt_built_as() {
+    [ -z "${2:-}" ] || [ "$(cat "$1/kozmat-recipe" 2>/dev/null)" = "$2" ]
 }
 
 # qt_source WORK : fetches Debian 12's own qt6-base 6.4.2 source package into WORK/src, unpacks

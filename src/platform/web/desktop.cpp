@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 #include <emscripten/val.h>
 #include <string>
@@ -131,8 +132,14 @@ int run(const std::function<void()>& start) {
     qApp->installEventFilter(new WindowManager(qApp));
     web::followTyping();
     start();
-    // Hands the browser the loop: returns nothing, the page runs the program from now on.
-    return QApplication::exec();
+    // Qt hands the browser the loop by a JavaScript exception thrown from inside exec(), which
+    // leaves exec()'s frame, with Qt's event loop in it, where it is. Thrown through a call that
+    // can throw C++ exceptions (main's, here), the stack is taken back on the way out and the
+    // event loop written over later, until ending the program reads it (a fault that moved
+    // with how Qt is compiled): so exec() runs from the browser's own loop, with nothing of
+    // ours between, and main leaves now, its frame kept.
+    emscripten_async_call([](void*) { QApplication::exec(); }, nullptr, 0);
+    emscripten_exit_with_live_runtime();
 }
 
 void quit() {
