@@ -301,6 +301,20 @@ def phone(b, described, server):
           f"server gone, the welcome box drawn {b.load():.2f} s after navigation")
 
 
+def packed(site):
+    """Beside each file of text or code, its brotli and gzip copies, holding that file: a
+    server sends them in its stead (the sessions are served so)."""
+    names = os.listdir(site)
+    for name in sorted(n for n in names if n.endswith((".wasm", ".js", ".html", ".css"))):
+        with open(os.path.join(site, name), "rb") as f:
+            raw = f.read()
+        for suffix, unpack in [(".br", "brotli"), (".gz", "gzip")]:
+            if name + suffix not in names or subprocess.run(
+                    [unpack, "-d", "-c", os.path.join(site, name + suffix)],
+                    capture_output=True).stdout != raw:
+                raise Failure(f"{name}{suffix} is missing, or is not {name} compressed")
+
+
 def main():
     archive, described, linux, out = sys.argv[1:5]
     shutil.rmtree(out, ignore_errors=True)
@@ -310,6 +324,7 @@ def main():
         described = json.load(f)
     site = os.path.join(out, "site", os.listdir(os.path.join(out, "site"))[0])
     try:
+        packed(site)
         for session, args, language, size in [
                 (pupil, [linux], "ar", (1280, 900)), (french, [], "fr-FR", (1280, 900)),
                 (unable, [], "ar", (1280, 900)), (phone, [], "ar", (360, 740))]:

@@ -7,7 +7,7 @@ Keys, clicks and taps reach the page as a user's do (Input.dispatch*). The page'
 uncaught errors and the browser's error log are kept, and the bytes it received from the network.
 """
 import base64, functools, gzip, http.server, json, os, shutil, socket, subprocess  # noqa: E401
-import tempfile, threading, time, urllib.request, zlib  # noqa: E401
+import sys, tempfile, threading, time, urllib.request, zlib  # noqa: E401
 
 import websocket
 
@@ -26,18 +26,24 @@ def until(what, condition, timeout=30):
     raise Failure(f"timed out waiting for {what}")
 
 
-def serve(folder, compress=False):
-    """The folder on http://127.0.0.1:PORT/ as a static web server serves it; with compress, the
-    page and the program gzipped (level 6) as a school's server should. Returns the server and
-    its address."""
+def serve(folder, compress=False, encodings=("br", "gzip"), port=0):
+    """The folder on http://127.0.0.1:PORT/ (any free port unless given) as a static web server serves it: a file's
+    precompressed copy beside it (FILE.br, FILE.gz) in its stead, by the browser's
+    Accept-Encoding, as the README has Apache and nginx do, for the ENCODINGS named; with
+    compress, the page and the program otherwise gzipped (level 6) as a server does on the fly.
+    Returns the server and its address."""
     packed = {}
 
     class Handler(http.server.SimpleHTTPRequestHandler):
         def send_head(self):
             path = self.translate_path(self.path.split("?")[0])
             path = os.path.join(path, "index.html") if os.path.isdir(path) else path
+            accepted = self.headers.get("Accept-Encoding", "")
+            for encoding, suffix in (("br", ".br"), ("gzip", ".gz")):
+                if encoding in encodings and encoding in accepted and os.path.isfile(path + suffix):
+                    return self.send_file(path, path + suffix, encoding)
             if not compress or not path.endswith((".wasm", ".js", ".html")) or \
-                    "gzip" not in self.headers.get("Accept-Encoding", ""):
+                    "gzip" not in accepted:
                 return super().send_head()
             if path not in packed:
                 with open(path, "rb") as f:
@@ -50,10 +56,24 @@ def serve(folder, compress=False):
             self.end_headers()
             self.wfile.write(packed[path])
 
+        def send_file(self, path, copy, encoding):
+            """COPY, the file at PATH encoded, with its validator: a browser that has it is told
+            it has not changed."""
+            modified = self.date_time_string(int(os.stat(copy).st_mtime))
+            fresh = self.headers.get("If-Modified-Since") == modified
+            self.send_response(304 if fresh else 200)
+            for header, value in [("Content-Type", self.guess_type(path)),
+                                  ("Content-Encoding", encoding), ("Vary", "Accept-Encoding"),
+                                  ("Last-Modified", modified)] + \
+                    ([] if fresh else [("Content-Length", str(os.stat(copy).st_size))]):
+                self.send_header(header, value)
+            self.end_headers()
+            return None if fresh else open(copy, "rb")
+
         def log_message(self, *args):
             pass
 
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", port),
                                              functools.partial(Handler, directory=folder))
     server.handle_error = lambda *args: None  # a browser closed in the middle of a download
     threading.Thread(target=server.serve_forever, daemon=True).start()
@@ -189,3 +209,11 @@ class Chromium:
         self.proc.terminate()
         self.proc.wait()
         shutil.rmtree(self.profile, ignore_errors=True)
+
+
+if __name__ == "__main__":  # devtools.py FOLDER PORT: serves FOLDER until interrupted
+    try:
+        serve(sys.argv[1], port=int(sys.argv[2]))
+        threading.Event().wait()
+    except KeyboardInterrupt:
+        pass

@@ -23,24 +23,30 @@ endfunction()
 # kozmat_web_executable(<target>): the program, and its page beside it.
 function(kozmat_web_executable target)
     kozmat_web_link(${target})
-    # Copied when configuring, and again whenever one of them changes.
+    # Copied when configuring, and again whenever one of them changes; the page itself is
+    # written with the program's size after each link (kept.cmake).
     get_target_property(out ${target} BINARY_DIR)
     set(page ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
     set(own index.html page.js page.css manifest.webmanifest kozmat-192.png kozmat-512.png)
     foreach(file IN LISTS own)
-        configure_file(${page}/${file} ${out}/${file} COPYONLY)
+        if(NOT file STREQUAL index.html)
+            configure_file(${page}/${file} ${out}/${file} COPYONLY)
+        endif()
     endforeach()
     configure_file(${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js
                    ${out}/qtloader.js COPYONLY)
     configure_file(${PROJECT_SOURCE_DIR}/packaging/org.example.Kozmat.png ${out}/kozmat.png
                    COPYONLY)
-    # The service worker, named after what it keeps, and the list of the page's files
-    # (page-files, which scripts/package-web ships): written after every link and page change.
+    # The page, the service worker, named after what it keeps, the compressed copies and the
+    # list of the page's files (page-files, which scripts/package-web ships): written after
+    # every link and page change.
+    find_program(KOZMAT_BROTLI brotli NO_CMAKE_FIND_ROOT_PATH REQUIRED
+                 DOC "compresses the page's files for servers that send them so (brotli)")
     list(TRANSFORM own PREPEND ${page}/ OUTPUT_VARIABLE sources)
     set(files ${own} kozmat.js kozmat.wasm qtloader.js kozmat.png)
-    add_custom_command(OUTPUT ${out}/sw.js ${out}/page-files
+    add_custom_command(OUTPUT ${out}/sw.js ${out}/page-files ${out}/index.html
         COMMAND ${CMAKE_COMMAND} -DDIR=${out} -DIN=${page}/sw.js.in "-DFILES=${files}"
-                -P ${page}/kept.cmake
+                -DBROTLI=${KOZMAT_BROTLI} -P ${page}/kept.cmake
         DEPENDS ${target} ${page}/sw.js.in ${page}/kept.cmake ${sources}
         VERBATIM)
     add_custom_target(${target}-page ALL DEPENDS ${out}/sw.js)

@@ -22,17 +22,21 @@
   }
   again.addEventListener("click", () => location.reload());
 
-  // The share of the program downloaded so far, counted as the bytes arrive. A server that
-  // compresses the file may not say its size: then the line says how much has arrived.
+  // The share of the program downloaded so far, counted as the bytes arrive, decoded, against
+  // its size, which the build writes into the page: a server that sends it compressed tells
+  // the size of what it sends. Without that size (a page not built so), the server's, if it
+  // sends the file as it is; else the line says how much has arrived.
   const percent = new Intl.NumberFormat("ar", { style: "percent" });
   const megabytes = new Intl.NumberFormat("ar", { maximumFractionDigits: 1 });
+  const programBytes = Number(progress.dataset.programBytes) || 0;
   const fetchAll = window.fetch.bind(window);
   window.fetch = async function (resource, options) {
     const response = await fetchAll(resource, options);
     if (!String(resource).endsWith(".wasm") || !response.ok || !response.body)
       return response;
     const compressed = response.headers.has("Content-Encoding");
-    const size = compressed ? 0 : Number(response.headers.get("Content-Length")) || 0;
+    const size = programBytes ||
+                 (compressed ? 0 : Number(response.headers.get("Content-Length")) || 0);
     const reader = response.body.getReader();
     let arrived = 0;
     const counted = new ReadableStream({
