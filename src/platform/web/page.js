@@ -27,8 +27,11 @@
   const percent = new Intl.NumberFormat("ar", { style: "percent" });
   const megabytes = new Intl.NumberFormat("ar", { maximumFractionDigits: 1 });
   const fetchAll = window.fetch.bind(window);
+  // A page being left stops its downloads before it goes: their errors, told a second later,
+  // are told only where the page stays.
+  const later = (error) => new Promise((_, fail) => setTimeout(() => fail(error), 1000));
   window.fetch = async function (resource, options) {
-    const response = await fetchAll(resource, options);
+    const response = await fetchAll(resource, options).catch(later);
     if (!String(resource).endsWith(".wasm") || !response.ok || !response.body)
       return response;
     const compressed = response.headers.has("Content-Encoding");
@@ -37,7 +40,7 @@
     let arrived = 0;
     const counted = new ReadableStream({
       async pull(controller) {
-        const { done, value } = await reader.read();
+        const { done, value } = await reader.read().catch(later);
         if (done) {
           controller.close();
           return;
