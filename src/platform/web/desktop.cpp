@@ -129,6 +129,10 @@ int run(const std::function<void()>& start) {
     // once it has shown one (WindowManager).
     QGuiApplication::setQuitOnLastWindowClosed(false);
     qApp->installEventFilter(new WindowManager(qApp));
+    // Beside the page's own version (index.html): a page and a program of two versions, which
+    // the service worker must never bring together, can be told apart.
+    emscripten::val::global("document")["documentElement"]["dataset"].set("program",
+                                                                          KOZMAT_VERSION);
     web::followTyping();
     start();
     // Hands the browser the loop: returns nothing, the page runs the program from now on.

@@ -28,7 +28,12 @@ function(kozmat_web_executable target)
     set(page ${CMAKE_CURRENT_FUNCTION_LIST_DIR})
     set(own index.html page.js page.css manifest.webmanifest kozmat-192.png kozmat-512.png)
     foreach(file IN LISTS own)
-        configure_file(${page}/${file} ${out}/${file} COPYONLY)
+        if(file STREQUAL "index.html")
+            # The page says its version, as the program does (desktop.cpp).
+            configure_file(${page}/${file} ${out}/${file} @ONLY)
+        else()
+            configure_file(${page}/${file} ${out}/${file} COPYONLY)
+        endif()
     endforeach()
     configure_file(${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js
                    ${out}/qtloader.js COPYONLY)

@@ -30,8 +30,19 @@
   // A page being left stops its downloads before it goes: their errors, told a second later,
   // are told only where the page stays.
   const later = (error) => new Promise((_, fail) => setTimeout(() => fail(error), 1000));
+  // The program's files come from one set the service worker keeps (sw.js). Should a newer set
+  // take its place before the loader has both, the rest would come from the newer one: the page
+  // loads again instead, all of it from the newer set.
+  const unfetched = new Set(["kozmat.js", "kozmat.wasm"]);
+  if ("serviceWorker" in navigator) {
+    navigator.serviceWorker.addEventListener("controllerchange", () => {
+      if (unfetched.size > 0)
+        location.reload();
+    });
+  }
   window.fetch = async function (resource, options) {
     const response = await fetchAll(resource, options).catch(later);
+    unfetched.delete(String(resource).split("/").pop());
     if (!String(resource).endsWith(".wasm") || !response.ok || !response.body)
       return response;
     const compressed = response.headers.has("Content-Encoding");
