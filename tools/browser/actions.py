@@ -35,6 +35,12 @@ def press(x, y, pointer="mouse"):
 
 
 def wheel(x, y, dx, dy):
-    return [dict(type="wheel", id="wheel", actions=[
-        dict(type="scroll", x=int(x), y=int(y), deltaX=int(dx), deltaY=int(dy),
-             origin="viewport")])]
+    """The wheel turned where the mouse is: moved there first, as a hand does (WebKitGTK sends
+    the turn to the window under the mouse's last place)."""
+    return [dict(type="pointer", id="mouse", parameters=dict(pointerType="mouse"), actions=[
+                dict(type="pointerMove", x=int(x), y=int(y), origin="viewport"),
+                dict(type="pause")]),
+            dict(type="wheel", id="wheel", actions=[
+                dict(type="pause"),
+                dict(type="scroll", x=int(x), y=int(y), deltaX=int(dx), deltaY=int(dy),
+                     origin="viewport")])]

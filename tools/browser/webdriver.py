@@ -90,12 +90,16 @@ class WebKit(Browser):
         started = until("WebKit", session, 60)
         self.session, self.version = started["sessionId"], started["capabilities"]["browserVersion"]
         # The window is the page and MiniBrowser's bar above it; it takes its size a moment
-        # after it is asked.
+        # after it is asked, and no narrower than the bar (447 pixels): a phone's page is that
+        # wide here, and `size` says so.
         inner, outer = self.js("[innerWidth, innerHeight]"), self.command("GET", "/window/rect")
         self.command("POST", "/window/rect", dict(width=outer["width"] - inner[0] + size[0],
                                                   height=outer["height"] - inner[1] + size[1]))
-        until(f"WebKit's page at {size[0]} x {size[1]}",
-              lambda: self.js("[innerWidth, innerHeight]") == list(size), 10)
+        inner = until(f"WebKit's page {size[1]} high", lambda: (lambda i: i[1] == size[1] and i)(
+            self.js("[innerWidth, innerHeight]")), 10)
+        if inner[0] < size[0] or inner[0] > max(size[0], 447):
+            raise Failure(f"WebKit's page is {inner[0]} x {inner[1]}, not {size[0]} x {size[1]}")
+        self.size = tuple(inner)
         if touch:
             # WebKitGTK has touch events only with a touch screen plugged in: the page is told
             # it has one, as a phone's would be.
