@@ -65,6 +65,37 @@
       screen.focus({ preventScroll: true });
   }
 
+  // Qt asks the browser for the clipboard's permissions at start and never reads the answer: a
+  // browser that does not know the permission rejects (WebKit), and the rejection, handled by
+  // no one, reaches the console; one that throws would stop the program. Either is taken as a
+  // refusal here, which changes nothing else.
+  const permissions = navigator.permissions;
+  if (permissions && typeof permissions.query === "function") {
+    const query = permissions.query.bind(permissions);
+    permissions.query = function (descriptor) {
+      let answer;
+      try {
+        answer = Promise.resolve(query(descriptor));
+      } catch (error) {
+        answer = Promise.reject(error);
+      }
+      answer.catch(() => {});
+      return answer;
+    };
+  }
+
+  // Kept for the next visit, with or without network (sw.js), once the program runs: its files
+  // are then in the browser's cache, and keeping them downloads nothing again. A browser that
+  // cannot keep them (no service workers; a page served from another machine without HTTPS;
+  // cookies blocked, where even asking throws) loads them from the server each time.
+  function keep() {
+    try {
+      navigator.serviceWorker.register("sw.js").catch(() => {});
+    } catch (refused) {
+      // Nothing kept.
+    }
+  }
+
   const loader = QtLoader({
     canvasElements: [screen],
     showLoader(state) {
@@ -75,12 +106,7 @@
       message.hidden = true;
       screen.style.display = "block";
       keepKeyboard();
-      // Kept for the next visit, with or without network (sw.js), once the program runs: its
-      // files are then in the browser's cache, and keeping them downloads nothing again. A
-      // browser that cannot keep them (a page served from another machine without HTTPS)
-      // loads them from the server each time.
-      if ("serviceWorker" in navigator)
-        navigator.serviceWorker.register("sw.js").catch(() => {});
+      keep();
     },
     showError() {
       say("تعذّر تحميل كوزماط. تحقّق من الاتصال ثم أعد تحميل الصفحة.", { offerRestart: true });
