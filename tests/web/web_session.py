@@ -22,6 +22,7 @@ from browser import Failure, serve, until  # noqa: E402
 from devtools import Chromium  # noqa: E402
 from session import SHAPES, START  # noqa: E402  (the values typed in each shape window)
 from webdriver import WebKit  # noqa: E402
+import robust  # noqa: E402
 
 ENGINES = {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}
 
@@ -367,6 +368,24 @@ def versions(b, described, server, linux):
           f"one after {new} whole")
 
 
+def quirks(b, described, server, linux):
+    """A browser's odd answers, given before the program starts: the program works on."""
+    robust.quirks(b, described)
+
+
+def strict(b, described, server, linux):
+    """The pupil's whole session, the page served under a school's strict policy."""
+    robust.strict(b, described, server, linux, pupil)
+
+
+def c_locale(b, described, server, linux):
+    """A browser whose language is "C": 7 ÷ ٢ = 3.5 and 5 ÷ 0 error 11's box all the same."""
+    if b.js("navigator.language") != "C":
+        raise Failure(f"the language is {b.js('navigator.language')!r}, not 'C'")
+    robust.computes(b, described)
+    print("  language 'C': 3.5, error 11")
+
+
 def main():
     engine, archive, described, linux, out = sys.argv[1:6]
     Engine = ENGINES[engine]
@@ -377,17 +396,23 @@ def main():
         described = json.load(f)
     site = os.path.join(out, "site", os.listdir(os.path.join(out, "site"))[0])
     figures, failed = {}, []
-    for session, language, size, touch in [
-            (pupil, "ar", (1280, 900), False), (french, "fr-FR", (1280, 900), False),
-            (unable, "ar", (1280, 900), False), (phone, "ar", (360, 740), True),
-            (versions, "ar", (1280, 900), False)]:
+    desk = (1280, 900)
+    sessions = [(pupil, "ar", desk), (french, "fr-FR", desk), (unable, "ar", desk),
+                (phone, "ar", (360, 740)), (versions, "ar", desk), (quirks, "ar", desk),
+                (strict, "ar", desk)]
+    if engine == "webkit":
+        sessions.append((c_locale, "ar", desk))
+    for session, language, size in sessions:
         print(f"{session.__name__}:", flush=True)
         began = time.monotonic()
         os.makedirs(os.path.join(out, session.__name__))
         server, url = serve(site)  # its own, which the phone's session stops
         try:
+            # WebKitGTK in the C library's own locale gives pages the language "C" (LANG=C
+            # itself gives "en-US").
+            env = {"LANG": "C.UTF-8"} if session is c_locale else None
             with Engine(os.path.join(out, session.__name__), language, size, RECORD,
-                        touch) as browser, Program(browser, url) as b:
+                        session is phone, env) as browser, Program(browser, url) as b:
                 session(b, described, server, linux)
                 b.clean()
                 figures.update(b.figures, version=browser.version)

@@ -22,11 +22,12 @@ def until(what, condition, timeout=30):
     raise Failure(f"timed out waiting for {what}")
 
 
-def serve(folder, compress=False):
+def serve(folder, compress=False, headers=None):
     """The folder on http://127.0.0.1:PORT/ as a static web server serves it; with compress, the
-    page and the program gzipped (level 6) as a school's server should. Returns the server and
-    its address. Setting the server's folder serves another one at the same address (a new
-    version); setting its rate (bytes a second) makes it a slow network."""
+    page and the program gzipped (level 6) as a school's server should; HEADERS (a dict) sent
+    with every answer. Returns the server and its address. Setting the server's folder serves
+    another one at the same address (a new version); setting its rate (bytes a second) makes it
+    a slow network."""
     packed = {}
 
     class Handler(http.server.SimpleHTTPRequestHandler):
@@ -50,6 +51,11 @@ def serve(folder, compress=False):
                 self.send_header(header, value)
             self.end_headers()
             self.copyfile(_Bytes(packed[path]), self.wfile)
+
+        def end_headers(self):
+            for header, value in (headers or {}).items():
+                self.send_header(header, value)
+            super().end_headers()
 
         def copyfile(self, source, outputfile):
             while chunk := source.read(65536):
@@ -130,9 +136,9 @@ class Browser:
     a promise awaited; key(key, text, virtual, code, modifiers): a key pressed and released
     (modifiers: 1 Alt, 2 Ctrl, 4 Meta, 8 Shift); click(x, y); tap(x, y) where `touch` says the
     engine can; type(text) as a keyboard's input method does; wheel(x, y, dx, dy); shot(name,
-    clip) → a PNG's path; pixel(x, y) → rrggbb; installable() → whether the page may be installed
-    as an app (None: the engine cannot tell); clean(): no error in the page so far. The console's
-    lines are (level, text) in `console`.
+    clip) → a PNG's path; pixel(x, y) → rrggbb; installable() → whether the page may be
+    installed as an app (None: the engine cannot tell); clean(): no error in the page so far.
+    The console's lines are (level, text) in `console`.
     """
 
     name = ""
