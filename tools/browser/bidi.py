@@ -36,9 +36,9 @@ PREFERENCES = {
 class Firefox(Browser):
     name = "Firefox"
 
-    def __init__(self, out, language="ar", size=(1280, 900), script=None, touch=False, env=None):
-        super().__init__(out, size)
-        self.profile = tempfile.mkdtemp()
+    def start(self, language, script, touch, env):
+        out, size = self.out, self.size
+        self.profile, self.ws, self.proc = tempfile.mkdtemp(), None, None
         preferences = {**PREFERENCES, "intl.accept_languages": language}
         if touch:
             preferences.update({"dom.w3c_touch_events.enabled": 1,
@@ -54,7 +54,7 @@ class Firefox(Browser):
              f"--remote-debugging-port={port}", "about:blank"],
             stdout=subprocess.DEVNULL, stderr=open(os.path.join(out, "firefox.log"), "w"),
             env={**os.environ, "DISPLAY": display(), "LIBGL_ALWAYS_SOFTWARE": "1",
-                 "MOZ_CRASHREPORTER_DISABLE": "1", **(env or {})})
+                 "MOZ_CRASHREPORTER_DISABLE": "1", **env})
 
         def connect():
             try:
@@ -133,15 +133,13 @@ class Firefox(Browser):
         self.send("session.status")
 
     def close(self):
-        try:
-            self.send("browser.close")
-        except Exception:
-            self.proc.terminate()
-        try:
-            self.proc.wait(10)
-        except subprocess.TimeoutExpired:
-            self.proc.kill()
-            self.proc.wait()
+        if self.proc:
+            try:
+                self.send("browser.close")
+                self.proc.wait(10)
+            except Exception:  # not started, or not answering
+                self.proc.kill()
+                self.proc.wait()
         shutil.rmtree(self.profile, ignore_errors=True)
 
 

@@ -144,8 +144,16 @@ class Browser:
     name = ""
     touch = True  # whether taps reach the page as touches
 
-    def __init__(self, out, size):
+    def __init__(self, out, language="ar", size=(1280, 900), script=None, touch=False, env=None):
         self.out, self.size, self.console = out, size, []
+        try:
+            self.start(language, script, touch, env or {})
+        except BaseException:
+            self.close()  # what had started
+            raise
+
+    def start(self, language, script, touch, env):
+        raise NotImplementedError
 
     def png(self, clip=None):
         """The page, or its rectangle (x, y, width, height), as a PNG."""
@@ -176,6 +184,7 @@ class Browser:
             raise Failure(f"errors in the console: {errors}")
 
     def close(self):
+        """Ends the browser, also one not wholly started."""
         raise NotImplementedError
 
     def __enter__(self):

@@ -15,9 +15,9 @@ from browser import Browser, Failure, until
 class Chromium(Browser):
     name = "Chromium"
 
-    def __init__(self, out, language="ar", size=(1280, 900), script=None, touch=False, env=None):
-        super().__init__(out, size)
-        self.wire, self.next_id = 0, 0
+    def start(self, language, script, touch, env):
+        out, size = self.out, self.size
+        self.wire, self.next_id, self.proc = 0, 0, None
         self.profile = tempfile.mkdtemp()
         with socket.socket() as s:
             s.bind(("127.0.0.1", 0))
@@ -32,7 +32,7 @@ class Chromium(Browser):
              "--remote-allow-origins=*", f"--user-data-dir={self.profile}",
              f"--remote-debugging-port={port}", "about:blank"],
             stdout=subprocess.DEVNULL, stderr=open(os.path.join(out, "chromium.log"), "w"),
-            env={**os.environ, **(env or {})})
+            env={**os.environ, **env})
 
         def page():
             try:
@@ -126,6 +126,7 @@ class Chromium(Browser):
             not self.send("Page.getInstallabilityErrors")["installabilityErrors"]
 
     def close(self):
-        self.proc.terminate()
-        self.proc.wait()
+        if self.proc:
+            self.proc.terminate()
+            self.proc.wait()
         shutil.rmtree(self.profile, ignore_errors=True)

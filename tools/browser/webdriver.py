@@ -57,10 +57,10 @@ HOP = {"connection", "keep-alive", "proxy-connection", "transfer-encoding", "te"
 class WebKit(Browser):
     name = "WebKit"
     touch = False  # WebKitWebDriver sends a touch action as the mouse
-    def __init__(self, out, language="ar", size=(1280, 900), script=None, touch=False, env=None):
-        super().__init__(out, size)
+    def start(self, language, script, touch, env):
+        out, size = self.out, self.size
         self.scripts, self.added, self.told, self.lock = {}, 0, set(), threading.Lock()
-        self.proxy = self.listen()
+        self.session, self.proc, self.proxy = None, None, self.listen()
         tag = language.replace("-", "_")
         locale = (tag if "_" in tag else LOCALES.get(tag, tag)) + ".UTF-8"
         with socket.socket() as s:
@@ -69,7 +69,7 @@ class WebKit(Browser):
         self.proc = subprocess.Popen(
             ["WebKitWebDriver", f"--port={self.port}"], stdout=subprocess.DEVNULL,
             stderr=open(os.path.join(out, "webkit.log"), "w"),
-            env={**os.environ, "DISPLAY": display(), "LANG": locale, **(env or {})})
+            env={**os.environ, "DISPLAY": display(), "LANG": locale, **env})
         browser = glob.glob("/usr/lib/*/webkit2gtk-4.*/MiniBrowser")
         if not browser:
             raise Failure("no MiniBrowser (Debian's libwebkit2gtk-4.1-0)")
@@ -246,10 +246,12 @@ class WebKit(Browser):
 
     def close(self):
         try:
-            self.command("DELETE", "")
+            if self.session:
+                self.command("DELETE", "")
         except (Failure, ConnectionError):
             pass
-        self.proc.terminate()
-        self.proc.wait()
+        if self.proc:
+            self.proc.terminate()
+            self.proc.wait()
         self.proxy.shutdown()
         self.proxy.server_close()
