@@ -130,6 +130,7 @@ int run(const std::function<void()>& start) {
     QGuiApplication::setQuitOnLastWindowClosed(false);
     qApp->installEventFilter(new WindowManager(qApp));
     web::followTyping();
+    web::presentControls();
     start();
     // Hands the browser the loop: returns nothing, the page runs the program from now on.
     return QApplication::exec();
