@@ -3,11 +3,14 @@
 """Debian's Chromium, headless, driven over the DevTools protocol, and a local web server: what
 the browser's tests (tests/web) and benchmark (bench/web.py) share.
 
+Run as `devtools.py FOLDER OUTPUT-DIR`, it serves FOLDER and shows it in a Chromium window until
+it is ended (SIGTERM), for a screen reader to read (tests/e2e/orca.sh).
+
 Keys, clicks and taps reach the page as a user's do (Input.dispatch*). The page's console, its
 uncaught errors and the browser's error log are kept, and the bytes it received from the network.
 """
 import base64, functools, gzip, http.server, json, os, shutil, socket, subprocess  # noqa: E401
-import tempfile, threading, time, urllib.request, zlib  # noqa: E401
+import signal, sys, tempfile, threading, time, urllib.request, zlib  # noqa: E401
 
 import websocket
 
@@ -61,9 +64,10 @@ def serve(folder, compress=False):
 
 
 class Chromium:
-    def __init__(self, out, language="ar", size=(1280, 900), script=None):
+    def __init__(self, out, language="ar", size=(1280, 900), script=None, shown=False):
         """A browser that has never seen a page, its window SIZE, its language LANGUAGE as pages
-        read it (navigator.language), running SCRIPT in every page before the page's own."""
+        read it (navigator.language), running SCRIPT in every page before the page's own; SHOWN,
+        a window on the display with its accessibility open to screen readers (AT-SPI)."""
         self.out, self.size, self.console, self.wire, self.next_id = out, size, [], 0, 0
         self.profile = tempfile.mkdtemp()
         with socket.socket() as s:
@@ -71,7 +75,10 @@ class Chromium:
             port = s.getsockname()[1]
         # Without its background services Chromium would try to reach Google's servers.
         self.proc = subprocess.Popen(
-            ["chromium", "--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+            ["chromium", *(["--force-renderer-accessibility", "--disable-features=Translate",
+                            "--test-type", f"--lang={language}", "--window-position=0,0",
+                            f"--window-size={size[0]},{size[1]}"] if shown else
+                           ["--headless=new"]), "--no-sandbox", "--disable-gpu", "--no-first-run",
              "--use-gl=swiftshader", "--enable-unsafe-swiftshader", "--disable-quic",
              "--disable-background-networking", "--disable-component-update", "--disable-sync",
              # The protocol's WebSocket refuses a client that sends another origin than its
@@ -89,8 +96,9 @@ class Chromium:
         self.ws = websocket.create_connection(until("Chromium", page)["webSocketDebuggerUrl"])
         for domain in ("Runtime", "Log", "Page", "Network"):
             self.send(f"{domain}.enable")
-        self.send("Emulation.setDeviceMetricsOverride", width=size[0], height=size[1],
-                  deviceScaleFactor=1, mobile=False)
+        if not shown:
+            self.send("Emulation.setDeviceMetricsOverride", width=size[0], height=size[1],
+                      deviceScaleFactor=1, mobile=False)
         # Headless Chromium takes the language pages read from here, not from --lang.
         self.send("Emulation.setUserAgentOverride", acceptLanguage=language,
                   userAgent=self.send("Browser.getVersion")["userAgent"])
@@ -135,11 +143,49 @@ class Chromium:
             raise Failure(f"{expression}: {r['exceptionDetails']}")
         return r["result"].get("value")
 
+    def accessible(self):
+        """The page's accessibility tree as Chromium gives it to screen readers: the nodes it
+        does not ignore, in its order, each a dict of role, name, description, value, its
+        properties (focused, checked, ...) and its DOM node (backendDOMNodeId)."""
+        nodes = []
+        for n in self.send("Accessibility.getFullAXTree")["nodes"]:
+            if n.get("ignored"):
+                continue
+            node = {k: n[k].get("value", "") for k in ("role", "name", "description", "value")
+                    if k in n}
+            node.update({p["name"]: p["value"].get("value", p["value"].get("relatedNodes"))
+                         for p in n.get("properties", [])})
+            nodes.append(dict(node, node=n.get("backendDOMNodeId")))
+        return nodes
+
+    def focused(self):
+        """The node a screen reader is told has the focus: the innermost focused one, or the
+        active descendant it names."""
+        nodes = self.accessible()
+        node = next((n for n in reversed(nodes) if n.get("focused")), None)
+        active = node and node.get("activedescendant")
+        if active:
+            return next((n for n in nodes if n["node"] == active[0]["backendDOMNodeId"]), None)
+        return node
+
     def key(self, key, text=None, virtual=0, code=None, modifiers=0):
         params = dict(key=key, code=code or key, windowsVirtualKeyCode=virtual, text=text or "",
                       modifiers=modifiers)
         self.send("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown", **params)
         self.send("Input.dispatchKeyEvent", type="keyUp", **params)
+
+    # Keys by name: the DOM's key, the text it types, its virtual key code and DOM code.
+    NAMED = {"Tab": ("Tab", None, 9), "Enter": ("Enter", "\r", 13), "Escape": ("Escape", None, 27),
+             "Space": (" ", " ", 32, "Space"), "Up": ("ArrowUp", None, 38),
+             "Down": ("ArrowDown", None, 40)}
+
+    def press(self, *names):
+        """Presses keys by name: one of NAMED or a digit, "shift+" before it for Shift."""
+        for name in names:
+            bare = name.removeprefix("shift+")
+            key, text, virtual, *code = self.NAMED.get(bare) or (bare, bare, ord(bare),
+                                                                 f"Digit{bare}")
+            self.key(key, text, virtual, *code, modifiers=8 if bare != name else 0)
 
     def click(self, x, y):
         for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
@@ -189,3 +235,16 @@ class Chromium:
         self.proc.terminate()
         self.proc.wait()
         shutil.rmtree(self.profile, ignore_errors=True)
+
+
+def main():
+    signal.signal(signal.SIGTERM, lambda *args: sys.exit(0))
+    folder, out = sys.argv[1:3]
+    server, url = serve(folder)
+    with Chromium(out, size=(1024, 768), shown=True) as b:
+        b.navigate(url)
+        signal.pause()
+
+
+if __name__ == "__main__":
+    main()
