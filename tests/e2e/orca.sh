@@ -177,8 +177,8 @@ $latin"
     cp "$spoken" "$out/transcript.txt"
 }
 
-# The page in a shown Chromium (tools/browser/devtools.py), clicked once as a pupil does first
-# once its live region has said the welcome: the welcome box, then the start window's walk.
+# The page in a shown Chromium (tools/browser/devtools.py): the welcome box, its button focused,
+# then a click on the page as a pupil's first (Orca may say the box again), then the walk.
 in_page() {
     local dir=$1
     unzip -q "$program" -d "$dir/site"
@@ -187,10 +187,11 @@ in_page() {
     pids+=($!)
     touch "$dir/starting"
     waitfor 0 "أهلا و سهلا" 600
+    waitfor 0 "موافق زر ضغط"
     rm "$dir/starting"
     from=$(($(lines) + 1))
     xdotool mousemove 1000 740 click 1
-    waitfor "$((from - 1))" "تنبيه ترحيب"
+    settle "$((from - 1))"
     press Return "صورة الأشكال الهندسية"
     walk
 }
