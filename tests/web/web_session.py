@@ -16,6 +16,7 @@ here = os.path.dirname(os.path.abspath(__file__))
 sys.path[:0] = [os.path.join(here, "..", "e2e"), os.path.join(here, "..", "..", "tools", "browser")]
 from devtools import Chromium, Failure, serve, until  # noqa: E402
 from session import SHAPES, START  # noqa: E402  (the values typed in each shape window)
+from robust import quirks, strict  # noqa: E402
 
 WELCOME = "ترحيب\nأهلا و سهلا بكم في كوزماط الإصدار الأول"
 ENDED = "انتهى كوزماط. مع السلامة."
@@ -312,7 +313,8 @@ def main():
     try:
         for session, args, language, size in [
                 (pupil, [linux], "ar", (1280, 900)), (french, [], "fr-FR", (1280, 900)),
-                (unable, [], "ar", (1280, 900)), (phone, [], "ar", (360, 740))]:
+                (unable, [], "ar", (1280, 900)), (phone, [], "ar", (360, 740)), (quirks, [], "ar",
+                (1280, 900)), (strict, [site, pupil, linux], "ar", (1280, 900))]:
             print(f"{session.__name__}:", flush=True)
             os.makedirs(os.path.join(out, session.__name__))
             server, url = serve(site)  # its own, which the phone's session stops

@@ -29,10 +29,10 @@ def until(what, condition, timeout=30):
     raise Failure(f"timed out waiting for {what}")
 
 
-def serve(folder, compress=False):
+def serve(folder, compress=False, headers=None):
     """The folder on http://127.0.0.1:PORT/ as a static web server serves it; with compress, the
-    page and the program gzipped (level 6) as a school's server should. Returns the server and
-    its address."""
+    page and the program gzipped (level 6) as a school's server should; HEADERS (a dict) sent
+    with every answer. Returns the server and its address."""
     packed = {}
 
     class Handler(http.server.SimpleHTTPRequestHandler):
@@ -52,6 +52,11 @@ def serve(folder, compress=False):
                 self.send_header(header, value)
             self.end_headers()
             self.wfile.write(packed[path])
+
+        def end_headers(self):
+            for header, value in (headers or {}).items():
+                self.send_header(header, value)
+            super().end_headers()
 
         def log_message(self, *args):
             pass

@@ -1,9 +1,9 @@
 # SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The program for the browser: kozmat.js and kozmat.wasm, with its page, its service worker and
-# manifest, Qt's loader and the icons beside them in the build folder; that folder is what a web
-# server serves.
+# The program for the browser: kozmat.js and kozmat.wasm, with its page (which loads them), its
+# service worker and manifest and the icons beside them in the build folder; that folder is what
+# a web server serves.
 
 # kozmat_web_link(<target>): a program for the browser, linked as Qt's own are, with what the
 # program needs beyond that.
@@ -11,8 +11,10 @@ function(kozmat_web_link target)
     # Given after Qt's link options, as libraries, these win over them: exception catching on
     # again for the run-time errors (see the compile options); no asyncify, which makes the
     # program a third larger and slower for loops inside loops it does not run in a browser
-    # (platform::boxesWait).
-    target_link_libraries(${target} PRIVATE "-sDISABLE_EXCEPTION_CATCHING=0" "-sASYNCIFY=0")
+    # (platform::boxesWait); no function built from a string (embind's callers otherwise are),
+    # which a school's strict Content-Security-Policy refuses.
+    target_link_libraries(${target} PRIVATE "-sDISABLE_EXCEPTION_CATCHING=0" "-sASYNCIFY=0"
+                                            "-sDYNAMIC_EXECUTION=0")
     # What Qt's own executables get (qt_add_executable): the string conversions its browser
     # platform calls from JavaScript, and room for the heap from the start.
     target_link_options(${target} PRIVATE "SHELL:-s EXPORTED_RUNTIME_METHODS=UTF16ToString,stringToUTF16"
@@ -30,14 +32,12 @@ function(kozmat_web_executable target)
     foreach(file IN LISTS own)
         configure_file(${page}/${file} ${out}/${file} COPYONLY)
     endforeach()
-    configure_file(${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/qtloader.js
-                   ${out}/qtloader.js COPYONLY)
     configure_file(${PROJECT_SOURCE_DIR}/packaging/org.example.Kozmat.png ${out}/kozmat.png
                    COPYONLY)
     # The service worker, named after what it keeps, and the list of the page's files
     # (page-files, which scripts/package-web ships): written after every link and page change.
     list(TRANSFORM own PREPEND ${page}/ OUTPUT_VARIABLE sources)
-    set(files ${own} kozmat.js kozmat.wasm qtloader.js kozmat.png)
+    set(files ${own} kozmat.js kozmat.wasm kozmat.png)
     add_custom_command(OUTPUT ${out}/sw.js ${out}/page-files
         COMMAND ${CMAKE_COMMAND} -DDIR=${out} -DIN=${page}/sw.js.in "-DFILES=${files}"
                 -P ${page}/kept.cmake

@@ -65,32 +65,118 @@
       screen.focus({ preventScroll: true });
   }
 
-  const loader = QtLoader({
-    canvasElements: [screen],
-    showLoader(state) {
-      if (state === "Compiling")
-        say("جارٍ تجهيز كوزماط…", { showProgress: true });
-    },
-    showCanvas() {
-      message.hidden = true;
-      screen.style.display = "block";
-      keepKeyboard();
-      // Kept for the next visit, with or without network (sw.js), once the program runs: its
-      // files are then in the browser's cache, and keeping them downloads nothing again. A
-      // browser that cannot keep them (a page served from another machine without HTTPS)
-      // loads them from the server each time.
-      if ("serviceWorker" in navigator)
-        navigator.serviceWorker.register("sw.js").catch(() => {});
-    },
-    showError() {
-      say("تعذّر تحميل كوزماط. تحقّق من الاتصال ثم أعد تحميل الصفحة.", { offerRestart: true });
-    },
-    showExit() {
-      say("توقّف كوزماط بسبب خطأ.", { offerRestart: true });
-    },
-  });
+  // Qt asks the browser for the clipboard's permissions at start and never reads the answer: a
+  // browser that does not know the permission rejects (WebKit), and the rejection, handled by
+  // no one, reaches the console; one that throws would stop the program. Either is taken as a
+  // refusal here, which changes nothing else.
+  const permissions = navigator.permissions;
+  if (permissions && typeof permissions.query === "function") {
+    const query = permissions.query.bind(permissions);
+    permissions.query = function (descriptor) {
+      let answer;
+      try {
+        answer = Promise.resolve(query(descriptor));
+      } catch (error) {
+        answer = Promise.reject(error);
+      }
+      answer.catch(() => {});
+      return answer;
+    };
+  }
 
-  if (!loader.canLoadQt) {
+  // Kept for the next visit, with or without network (sw.js), once the program runs: its files
+  // are then in the browser's cache, and keeping them downloads nothing again. A browser that
+  // cannot keep them (no service workers; a page served from another machine without HTTPS;
+  // cookies blocked, where even asking throws) loads them from the server each time.
+  function keep() {
+    try {
+      navigator.serviceWorker.register("sw.js").catch(() => {});
+    } catch (refused) {
+      // Nothing kept.
+    }
+  }
+
+  function canRun() {
+    if (typeof WebAssembly !== "object")
+      return false;
+    try {
+      const canvas = document.createElement("canvas");
+      return !!(window.WebGLRenderingContext &&
+                (canvas.getContext("webgl") || canvas.getContext("experimental-webgl")));
+    } catch (error) {
+      return false;
+    }
+  }
+
+  function script(file) {
+    return new Promise((loaded, failed) => {
+      const element = document.createElement("script");
+      element.src = file;
+      element.onload = loaded;
+      element.onerror = () => failed(new Error(file));
+      document.body.append(element);
+    });
+  }
+
+  async function compile(file) {
+    const response = await fetch(file);
+    if (!response.ok)
+      throw new Error(`${file}: ${response.status}`);
+    try {
+      return await WebAssembly.compileStreaming(response);
+    } catch (error) {
+      // Sent with another type than application/wasm: compiled once it has all arrived.
+      say("جارٍ تجهيز كوزماط…", { showProgress: true });
+      return WebAssembly.compile(await response.arrayBuffer());
+    }
+  }
+
+  // The program, loaded as Qt's own loader does, but with kozmat.js run as the script file it
+  // is: Qt's loader builds it from its text (eval), which a strict Content-Security-Policy
+  // refuses. kozmat.wasm is compiled while it downloads.
+  let program;
+  function stopped(why) {
+    say("توقّف كوزماط بسبب خطأ.", { offerRestart: true });
+    console.error(why);
+  }
+  async function start() {
+    let compiled;
+    try {
+      [compiled] = await Promise.all([compile("kozmat.wasm"), script("kozmat.js")]);
+    } catch (error) {
+      say("تعذّر تحميل كوزماط. تحقّق من الاتصال ثم أعد تحميل الصفحة.", { offerRestart: true });
+      return;
+    }
+    createQtAppInstance({
+      qtContainerElements: [screen],
+      qtFontDpi: 96,
+      instantiateWasm(imports, instantiated) {
+        WebAssembly.instantiate(compiled, imports)
+          .then((instance) => instantiated(instance, compiled)).catch(stopped);
+        return {};
+      },
+      // Said as main() starts; the canvas is shown once it has returned, as Qt's loader does.
+      setStatus(text) {
+        if (text.startsWith("Running"))
+          setTimeout(() => {
+            message.hidden = true;
+            screen.style.display = "block";
+            keepKeyboard();
+            keep();
+          }, 0);
+      },
+      print() {},
+      printErr() {},
+      onAbort: stopped,
+      // The program may end with 0 and leave the page running (the farewell).
+      quit(code, why) {
+        if (code !== 0)
+          stopped(why);
+      },
+    }).then((instance) => { program = instance; }, stopped);
+  }
+
+  if (!canRun()) {
     say("لا يعمل كوزماط في هذا المتصفح: فهو يحتاج إلى WebAssembly وWebGL. " +
         "افتح الصفحة في نسخة حديثة من Chrome أو Edge أو Firefox أو Safari.");
     return;
@@ -111,7 +197,6 @@
   });
   pad.addEventListener("beforeinput", (event) => {
     event.preventDefault();
-    const program = loader.module();
     if (!program)
       return;
     if (event.inputType === "insertLineBreak" || event.inputType === "insertParagraph")
@@ -124,7 +209,6 @@
   const padKeys = ["Backspace", "Delete", "Enter", "Tab", "Escape", "ArrowLeft", "ArrowRight",
                    "ArrowUp", "ArrowDown", "Home", "End"];
   pad.addEventListener("keydown", (event) => {
-    const program = loader.module();
     if (program && padKeys.includes(event.key)) {
       event.preventDefault();
       program.kozmatKey(event.key);
@@ -219,5 +303,6 @@
   document.addEventListener("kozmat-ended", () => {
     say("انتهى كوزماط. مع السلامة.", { offerRestart: true });
   });
-  loader.loadEmscriptenModule("kozmat");
+  // What the program throws as it starts stops it too.
+  start().catch(stopped);
 })();
