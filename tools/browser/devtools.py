@@ -2,18 +2,28 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Debian's Chromium, headless, driven over the DevTools protocol (the interface: browser.py).
 
+Run as `devtools.py FOLDER OUTPUT-DIR`, it serves FOLDER and shows it in a Chromium window until
+it is ended (SIGTERM), for a screen reader to read (tests/e2e/orca.sh).
+
 Keys, clicks and taps reach the page as a user's do (Input.dispatch*). The page's console, its
 uncaught errors and the browser's error log are kept, and the bytes it received from the network.
 """
-import base64, json, os, shutil, socket, subprocess, tempfile, urllib.request  # noqa: E401
+import base64, json, os, shutil, signal, socket, subprocess, sys, tempfile  # noqa: E401
+import urllib.request
 
 import websocket
 
-from browser import Browser, Failure, until
+from browser import Browser, Failure, serve, until
 
 
 class Chromium(Browser):
     name = "Chromium"
+
+    def __init__(self, *args, shown=False, **kwargs):
+        """SHOWN: a window on the display with its accessibility open to screen readers
+        (AT-SPI), rather than headless."""
+        self.shown = shown
+        super().__init__(*args, **kwargs)
 
     def start(self, language, script, touch, env):
         out, size = self.out, self.size
@@ -24,7 +34,10 @@ class Chromium(Browser):
             port = s.getsockname()[1]
         # Without its background services Chromium would try to reach Google's servers.
         self.proc = subprocess.Popen(
-            ["chromium", "--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+            ["chromium", *(["--force-renderer-accessibility", "--disable-features=Translate",
+                            "--test-type", f"--lang={language}", "--window-position=0,0",
+                            f"--window-size={size[0]},{size[1]}"] if self.shown else
+                           ["--headless=new"]), "--no-sandbox", "--disable-gpu", "--no-first-run",
              "--use-gl=swiftshader", "--enable-unsafe-swiftshader", "--disable-quic",
              "--disable-background-networking", "--disable-component-update", "--disable-sync",
              # The protocol's WebSocket refuses a client that sends another origin than its
@@ -43,8 +56,9 @@ class Chromium(Browser):
         self.ws = websocket.create_connection(until("Chromium", page)["webSocketDebuggerUrl"])
         for domain in ("Runtime", "Log", "Page", "Network"):
             self.send(f"{domain}.enable")
-        self.send("Emulation.setDeviceMetricsOverride", width=size[0], height=size[1],
-                  deviceScaleFactor=1, mobile=False)
+        if not self.shown:
+            self.send("Emulation.setDeviceMetricsOverride", width=size[0], height=size[1],
+                      deviceScaleFactor=1, mobile=False)
         # Headless Chromium takes the language pages read from here, not from --lang.
         version = self.send("Browser.getVersion")
         self.version = version["product"].split("/")[-1]
@@ -93,11 +107,49 @@ class Chromium(Browser):
             raise Failure(f"{expression}: {r['exceptionDetails']}")
         return r["result"].get("value")
 
+    def accessible(self):
+        """The page's accessibility tree as Chromium gives it to screen readers: the nodes it
+        does not ignore, in its order, each a dict of role, name, description, value, its
+        properties (focused, checked, ...) and its DOM node (backendDOMNodeId)."""
+        nodes = []
+        for n in self.send("Accessibility.getFullAXTree")["nodes"]:
+            if n.get("ignored"):
+                continue
+            node = {k: n[k].get("value", "") for k in ("role", "name", "description", "value")
+                    if k in n}
+            node.update({p["name"]: p["value"].get("value", p["value"].get("relatedNodes"))
+                         for p in n.get("properties", [])})
+            nodes.append(dict(node, node=n.get("backendDOMNodeId")))
+        return nodes
+
+    def focused(self):
+        """The node a screen reader is told has the focus: the innermost focused one, or the
+        active descendant it names."""
+        nodes = self.accessible()
+        node = next((n for n in reversed(nodes) if n.get("focused")), None)
+        active = node and node.get("activedescendant")
+        if active:
+            return next((n for n in nodes if n["node"] == active[0]["backendDOMNodeId"]), None)
+        return node
+
     def key(self, key, text=None, virtual=0, code=None, modifiers=0):
         params = dict(key=key, code=code or key, windowsVirtualKeyCode=virtual, text=text or "",
                       modifiers=modifiers)
         self.send("Input.dispatchKeyEvent", type="keyDown" if text else "rawKeyDown", **params)
         self.send("Input.dispatchKeyEvent", type="keyUp", **params)
+
+    # Keys by name: the DOM's key, the text it types, its virtual key code and DOM code.
+    NAMED = {"Tab": ("Tab", None, 9), "Enter": ("Enter", "\r", 13), "Escape": ("Escape", None, 27),
+             "Space": (" ", " ", 32, "Space"), "Up": ("ArrowUp", None, 38),
+             "Down": ("ArrowDown", None, 40)}
+
+    def press(self, *names):
+        """Presses keys by name: one of NAMED or a digit, "shift+" before it for Shift."""
+        for name in names:
+            bare = name.removeprefix("shift+")
+            key, text, virtual, *code = self.NAMED.get(bare) or (bare, bare, ord(bare),
+                                                                 f"Digit{bare}")
+            self.key(key, text, virtual, *code, modifiers=8 if bare != name else 0)
 
     def click(self, x, y):
         for kind in ("mouseMoved", "mousePressed", "mouseReleased"):
@@ -130,3 +182,16 @@ class Chromium(Browser):
             self.proc.terminate()
             self.proc.wait()
         shutil.rmtree(self.profile, ignore_errors=True)
+
+
+def main():
+    signal.signal(signal.SIGTERM, lambda *args: sys.exit(0))
+    folder, out = sys.argv[1:3]
+    server, url = serve(folder)
+    with Chromium(out, size=(1024, 768), shown=True) as b:
+        b.navigate(url)
+        signal.pause()
+
+
+if __name__ == "__main__":
+    main()

@@ -134,6 +134,7 @@ int run(const std::function<void()>& start) {
     emscripten::val::global("document")["documentElement"]["dataset"].set("program",
                                                                           KOZMAT_VERSION);
     web::followTyping();
+    web::presentControls();
     start();
     // Hands the browser the loop: returns nothing, the page runs the program from now on.
     return QApplication::exec();

@@ -223,17 +223,85 @@
     if (!(typing && touchScreen()))
       keepKeyboard();
   });
-  // A screen reader sees nothing inside the canvas: it is told the window in front, and each
+  // A screen reader sees nothing of what Qt draws: it is told the window in front, and each
   // result and message the program shows.
   const spoken = document.getElementById("spoken");
   document.addEventListener("kozmat-window", (event) => {
     screen.setAttribute("aria-label", event.detail);
   });
+  let unsaid = 0;
   document.addEventListener("kozmat-say", (event) => {
-    // A new element each time, so that the same text twice is said twice.
+    // A new element each time, so that the same text twice is said twice. Once said it leaves
+    // the page, so that reading the page later finds no message long gone.
     const line = document.createElement("p");
     line.textContent = event.detail;
     spoken.replaceChildren(line);
+    clearTimeout(unsaid);
+    unsaid = setTimeout(() => line.remove(), 2000);
+  });
+  // The controls of the window in front, inside the canvas (its fallback content, which is
+  // what a screen reader reads of it): made when the window comes in front, changed in place
+  // after, and the canvas points at the one with the focus as its active descendant. Elements
+  // made anew on each move, or kept outside the canvas, are not heard (controls.cpp tells
+  // what each is).
+  let elements = new Map();
+  function update(element, told) {
+    element.setAttribute("role", told.role);
+    element.setAttribute("aria-label", told.name);
+    const states = { "aria-description": told.description, "aria-checked": told.checked,
+                     "aria-disabled": told.disabled, "aria-readonly": told.readonly };
+    for (const [name, value] of Object.entries(states)) {
+      if (value === undefined)
+        element.removeAttribute(name);
+      else
+        element.setAttribute(name, String(value));
+    }
+    if (told.value !== undefined)
+      element.textContent = told.value;
+  }
+  function make(told, kept) {
+    const element = elements.get(told.id) ?? document.createElement("div");
+    element.id = told.id;
+    element.lang = "ar";
+    element.dir = "rtl";
+    update(element, told);
+    kept.set(told.id, element);
+    return element;
+  }
+  document.addEventListener("kozmat-controls", (event) => {
+    // The same window told again (a control shown or hidden) keeps the elements it had.
+    const kept = new Map();
+    const shown = event.detail ? JSON.parse(event.detail) : { controls: [] };
+    const frame = document.createElement("div");
+    // Qt makes its canvas editable, for typing; the controls are not text to edit.
+    frame.contentEditable = "false";
+    frame.lang = "ar";
+    frame.dir = "rtl";
+    frame.replaceChildren(...shown.controls.map((told) => make(told, kept)));
+    if (shown.role) {
+      // A message box: named by its title, described by its text.
+      const said = document.createElement("p");
+      said.id = "kozmat-said";
+      said.textContent = shown.description;
+      frame.prepend(said);
+      frame.setAttribute("role", shown.role);
+      frame.setAttribute("aria-label", shown.name);
+      frame.setAttribute("aria-describedby", said.id);
+    }
+    elements = kept;
+    screen.replaceChildren(frame);
+  });
+  document.addEventListener("kozmat-control", (event) => {
+    const told = JSON.parse(event.detail);
+    const element = elements.get(told.id);
+    if (element)
+      update(element, told);
+  });
+  document.addEventListener("kozmat-focus", (event) => {
+    if (event.detail)
+      screen.setAttribute("aria-activedescendant", event.detail);
+    else
+      screen.removeAttribute("aria-activedescendant");
   });
   document.addEventListener("kozmat-ended", () => {
     say("انتهى كوزماط. مع السلامة.", { offerRestart: true });
