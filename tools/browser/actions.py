@@ -44,3 +44,22 @@ def wheel(x, y, dx, dy):
                 dict(type="pause"),
                 dict(type="scroll", x=int(x), y=int(y), deltaX=int(dx), deltaY=int(dy),
                      origin="viewport")])]
+
+
+class Performing:
+    """The interface's input, for a driver whose perform(sequence) sends W3C input actions."""
+
+    def key(self, key, text=None, virtual=0, code=None, modifiers=0):
+        self.perform(keys(key, text, modifiers))
+
+    def click(self, x, y):
+        self.perform(press(x, y))
+
+    def tap(self, x, y):
+        self.perform(press(x, y, "touch"))
+
+    def type(self, text):
+        self.perform(typing(text))
+
+    def wheel(self, x, y, dx, dy):
+        self.perform(wheel(x, y, dx, dy))

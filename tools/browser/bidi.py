@@ -33,7 +33,7 @@ PREFERENCES = {
 }
 
 
-class Firefox(Browser):
+class Firefox(actions.Performing, Browser):
     name = "Firefox"
 
     def start(self, language, script, touch, env):
@@ -106,21 +106,6 @@ class Firefox(Browser):
 
     def perform(self, sequence):
         self.send("input.performActions", context=self.context, actions=sequence)
-
-    def key(self, key, text=None, virtual=0, code=None, modifiers=0):
-        self.perform(actions.keys(key, text, modifiers))
-
-    def click(self, x, y):
-        self.perform(actions.press(x, y))
-
-    def tap(self, x, y):
-        self.perform(actions.press(x, y, "touch"))
-
-    def type(self, text):
-        self.perform(actions.typing(text))
-
-    def wheel(self, x, y, dx, dy):
-        self.perform(actions.wheel(x, y, dx, dy))
 
     def png(self, clip=None):
         self.js(DRAWN)

@@ -54,7 +54,7 @@ HOP = {"connection", "keep-alive", "proxy-connection", "transfer-encoding", "te"
        "upgrade", "proxy-authorization", "proxy-authenticate"}
 
 
-class WebKit(Browser):
+class WebKit(actions.Performing, Browser):
     name = "WebKit"
     touch = False  # WebKitWebDriver sends a touch action as the mouse
     def start(self, language, script, touch, env):
@@ -223,21 +223,6 @@ class WebKit(Browser):
 
     def perform(self, sequence):
         self.command("POST", "/actions", dict(actions=sequence))
-
-    def key(self, key, text=None, virtual=0, code=None, modifiers=0):
-        self.perform(actions.keys(key, text, modifiers))
-
-    def click(self, x, y):
-        self.perform(actions.press(x, y))
-
-    def tap(self, x, y):
-        self.perform(actions.press(x, y, "touch"))
-
-    def type(self, text):
-        self.perform(actions.typing(text))
-
-    def wheel(self, x, y, dx, dy):
-        self.perform(actions.wheel(x, y, dx, dy))
 
     def png(self, clip=None):
         self.js(DRAWN)
