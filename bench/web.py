@@ -24,7 +24,8 @@ import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tools" / "browser"))
-from devtools import Chromium, serve, until  # noqa: E402
+from browser import serve, until  # noqa: E402
+from devtools import Chromium  # noqa: E402
 
 WELCOME_RATIO = 1.10
 DOWNLOAD_RATIO = 1.30

@@ -33,10 +33,11 @@ void filter(QAccessibleEvent* event) {
         previousHandler(event);
         return;
     }
-    // No handler before this one: the event takes Qt's own way to the platform.
-    QAccessible::installUpdateHandler(nullptr);
+    // No handler before this one: the event takes Qt's own way to the platform. The handler
+    // put back is the one in place, which may have been installed after this one.
+    const QAccessible::UpdateHandler current = QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
-    QAccessible::installUpdateHandler(filter);
+    QAccessible::installUpdateHandler(current);
 }
 
 } // namespace

@@ -26,7 +26,8 @@ bool findDisplay();
 // the page does, and `start` runs inside it.
 int run(const std::function<void()>& start);
 
-// Ends the program with status 0: the event loop ends, and in a browser the page says so.
+// Ends the program with status 0: the event loop ends; in a browser, whose loop it is, the
+// page says so and the program stays idle.
 void quit();
 
 // Whether the window is on the screen and drawn, so that work that would hold up its drawing may

@@ -9,10 +9,14 @@
 # Orca refuses to start while another Orca of the same user runs (a parallel test run), and on
 # a busy machine it has once heard nothing of the program's first window: in either case the
 # session is tried once more (after the other Orca has gone).
-# Usage: orca.sh PROGRAM OUTPUT-DIR   (in x_session.sh --home)
+# With --web, the program's page in Chromium instead (ZIP: the web build's zip): Orca must say
+# the start window's Tab stops as it says them on the desktop (the walk below).
+# Usage: orca.sh [--web] PROGRAM|ZIP OUTPUT-DIR   (in x_session.sh --home)
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
+web=
+[ "$1" = --web ] && web=1 && shift
 program=$1 out=$2
 rm -rf "$out"
 mkdir -p "$out"
@@ -28,6 +32,7 @@ session() {
     mkdir -p "$dir"
     : >"$spoken"
     pids=()
+    from=1
     trap stop EXIT
 
     # speech-dispatcher's generic module runs a shell command per utterance; this one appends it.
@@ -70,7 +75,12 @@ CONF
         sleep 0.1
     done
     grep -q "SPEECH OUTPUT" "$dir/orca-debug.log" 2>/dev/null || fail "Orca did not start speaking"
+    if [ -n "$web" ]; then in_page "$dir"; else on_desktop "$dir"; fi
+    all_arabic
+}
 
+on_desktop() {
+    local dir=$1 i
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$dir/program.log" 2>&1 &
     local kozmat=$!
     pids+=("$kozmat")
@@ -82,6 +92,7 @@ CONF
     rm "$dir/starting"
     press Return "صورة الأشكال الهندسية"
     sleep 0.5
+    walk
 
     # Start window, focus on the picture: the credits, then the calculator: 8 and 2 with each
     # operation, chosen with the arrow keys. (Keypad Enter is Orca's own "where am I" key.)
@@ -146,7 +157,9 @@ X11().close_window(int(sys.argv[2]))' "$here" "$(xdotool getactivewindow)"
     done
     kill -0 "$kozmat" 2>/dev/null && fail "the program did not end after the farewell"
     wait "$kozmat" || fail "the program ended with status $?"
+}
 
+all_arabic() {
     # Orca's stop line ends the transcript (a busy Orca may take its time over it).
     kill "$orca"
     wait "$orca" 2>/dev/null || true
@@ -154,12 +167,62 @@ X11().close_window(int(sys.argv[2]))' "$here" "$(xdotool getactivewindow)"
         grep -qF "Screen reader off." "$spoken" && break
         sleep 0.1
     done
+    # In the browser, from the click on the page on: before it Orca reads the browser's own bars.
     local latin
-    latin=$(grep -vxF -e "Screen reader on." -e "Screen reader off." "$spoken" |
+    latin=$(tail -n +"$from" "$spoken" |
+        grep -vxF -e "Screen reader on." -e "Screen reader off." -e "Focus mode" -e "Browse mode" |
         sed -e "s/$email//g" -e "s/$website//g" | grep -n '[A-Za-z]' || true)
     [ -z "$latin" ] || fail "Latin words spoken:
 $latin"
     cp "$spoken" "$out/transcript.txt"
+}
+
+# The page in a shown Chromium (tools/browser/devtools.py): the welcome box, its button focused,
+# then a click on the page as a pupil's first (Orca may say the box again), then the walk.
+in_page() {
+    local dir=$1
+    unzip -q "$program" -d "$dir/site"
+    PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$here/../../tools/browser/devtools.py" \
+        "$dir"/site/* "$dir" >"$dir/page.log" 2>&1 &
+    pids+=($!)
+    touch "$dir/starting"
+    waitfor 0 "أهلا و سهلا" 600
+    waitfor 0 "موافق زر ضغط"
+    rm "$dir/starting"
+    from=$(($(lines) + 1))
+    xdotool mousemove 1000 740 click 1
+    settle "$((from - 1))"
+    press Return "صورة الأشكال الهندسية"
+    walk
+}
+
+# What Orca says at each stop of the start window as Tab goes round it from the picture, on the
+# desktop | in the browser where it differs: there a text box is an entry (خانة) rather than
+# text (نص), and the group boxes are not said (see src/platform/web/controls.cpp). Not counted:
+# Tab's own name (لسان) and Orca's mode.
+stops=(
+    "الأشكال شريط. صورة الأشكال الهندسية صورة. مكعب أصفر ومخروط أزرق وكرة حمراء أمام منحنى أخضر على شبكة، وعلى اليمين فرجار أسود.|صورة الأشكال الهندسية صورة. مكعب أصفر ومخروط أزرق وكرة حمراء أمام منحنى أخضر على شبكة، وعلى اليمين فرجار أسود."
+    "المربع زر ضغط." "المستطيل زر ضغط." "المعين زر ضغط." "متوازي الأضلاع زر ضغط."
+    "الدائرة زر ضغط." "المثلث زر ضغط." "المصمم زر ضغط." "بريدي زر ضغط." "موقعي زر ضغط."
+    "خروج زر ضغط."
+    "آلة حاسبة شريط. القيمة الأولى نص. العدد الأول للعملية الحسابية.|القيمة الأولى خانة. العدد الأول للعملية الحسابية."
+    "القيمة الثانية نص. العدد الثاني للعملية الحسابية.|القيمة الثانية خانة. العدد الثاني للعملية الحسابية."
+    "نوع العملية شريط. نوع العملية. الجمع (+) غير منتقى زر مذياع|الجمع (+) غير منتقى زر مذياع"
+    "أحسب زر ضغط."
+)
+walk() {
+    local stop since said
+    for stop in "${stops[@]:1}" "${stops[0]}"; do
+        [ -n "$web" ] && stop=${stop#*|} || stop=${stop%|*}
+        since=$(lines)
+        key Tab
+        settle "$since"
+        said=$(tail -n +"$((since + 1))" "$spoken" |
+            grep -vx -e "لسان *" -e "Focus mode" -e "Browse mode" | paste -sd ' ')
+        echo "Tab: $said"
+        [ "$said" = "$stop" ] || fail "at a stop of the walk Orca said: $said
+instead of: $stop"
+    done
 }
 
 stop() {
@@ -230,8 +293,10 @@ for ((attempt = 0; attempt < 30; attempt++)); do
     echo "waiting for another Orca to end"
     sleep 2
 done
+passed="PASS: results and contact texts spoken, and nothing Latin but Orca's own lines"
+[ -z "$web" ] || passed="PASS: the page's start window said as on the desktop, in Arabic"
 if (session "$out/first"); then
-    echo "PASS: results and contact texts spoken, and nothing Latin but Orca's own lines"
+    echo "$passed"
     exit 0
 fi
 if grep -qF "Another screen reader" "$out/first/orca.log" 2>/dev/null; then
@@ -246,4 +311,4 @@ for ((attempt = 0; attempt < 30; attempt++)); do
     sleep 2
 done
 (session "$out/second") || exit 1
-echo "PASS: results and contact texts spoken, and nothing Latin but Orca's own lines"
+echo "$passed"

@@ -2,20 +2,29 @@
 # SPDX-FileCopyrightText: 2026 Kozmat team <kozmat@example.org>
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The program for the browser as a pupil meets it: the zip's folder on a local web server, in
-Debian's headless Chromium driven over the DevTools protocol, used with clicks and keys.
+one of three engines (Debian's Chromium, Firefox ESR and WebKitGTK, each driven over its own
+protocol through one interface: tools/browser), used with clicks, taps and keys.
 
-Usage: web_session.py ZIP DESCRIPTION LINUX-PICTURES OUTPUT-DIR
+Usage: web_session.py ENGINE ZIP DESCRIPTION LINUX-PICTURES OUTPUT-DIR
+       (ENGINE: chromium, firefox or webkit)
 
 What the program shows is read from its page (the title of the window in front, what it tells a
 screen reader) and from the canvas's pixels; the start window and its result of 7 ÷ 2 are held
 against the Linux build's pictures (LINUX-PICTURES: start-window.png, start-window-result.png).
+Every session ends with no error in the page's console.
 """
-import json, os, shutil, subprocess, sys, time, zipfile  # noqa: E401
+import json, os, re, shutil, subprocess, sys, time, zipfile  # noqa: E401
 
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path[:0] = [os.path.join(here, "..", "e2e"), os.path.join(here, "..", "..", "tools", "browser")]
-from devtools import Chromium, Failure, serve, until  # noqa: E402
+from bidi import Firefox  # noqa: E402
+from browser import Failure, serve, until  # noqa: E402
+from devtools import Chromium  # noqa: E402
 from session import SHAPES, START  # noqa: E402  (the values typed in each shape window)
+from webdriver import WebKit  # noqa: E402
+import robust  # noqa: E402
+
+ENGINES = {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}
 
 WELCOME = "ترحيب\nأهلا و سهلا بكم في كوزماط الإصدار الأول"
 ENDED = "انتهى كوزماط. مع السلامة."
@@ -28,13 +37,16 @@ for (const name of ["kozmat-say", "kozmat-window", "kozmat-ended", "kozmat-typin
   document.addEventListener(name, (event) => window.kozmatTold.push([name, event.detail]));"""
 
 
-class Browser(Chromium):
-    """The program's page in Chromium, what the program told the page, and where its windows
-    are: places are (x, y, width, height) in a window's client area."""
+class Program:
+    """The program's page in a browser (any engine: what it offers is the browser's), what the
+    program told the page, and where its windows are: places are (x, y, width, height) in a
+    window's client area."""
 
-    def __init__(self, out, url, language="ar", size=(1280, 900)):
-        super().__init__(out, language, size, RECORD)
-        self.url, self.opened, self.origins = url, 0, {}
+    def __init__(self, browser, url):
+        self.browser, self.url, self.opened, self.origins, self.figures = browser, url, 0, {}, {}
+
+    def __getattr__(self, name):
+        return getattr(self.browser, name)
 
     def told(self, kind):
         return [d for e, d in self.js("window.kozmatTold || []") if e == f"kozmat-{kind}"]
@@ -102,6 +114,9 @@ class Browser(Chromium):
         """A picture of a place in a window."""
         return self.shot(name, (*self.at(title, (*place[:2], 0, 0)), *place[2:]))
 
+    def __enter__(self):
+        return self
+
     def __exit__(self, kind, value, traceback):
         if kind is not None:
             try:
@@ -109,7 +124,11 @@ class Browser(Chromium):
                     "JSON.stringify(window.kozmatTold).slice(-600)"))
             except Exception:
                 pass
-        return super().__exit__(kind, value, traceback)
+
+    def running(self):
+        """The versions of the page and of the program it runs."""
+        return self.js("[document.documentElement.dataset.version, "
+                       "document.documentElement.dataset.program]")
 
 
 def similarity(a, b):
@@ -124,31 +143,31 @@ def similarity(a, b):
     return 100 * (1 - float(differing) / (w * h))
 
 
-def alike(what, a, b):
-    share = similarity(a, b)
-    print(f"  {what}: {share:.1f} % of pixels alike in the browser and on Linux")
+def alike(b, what, shot, linux):
+    share = b.figures[what] = similarity(shot, linux)
+    print(f"  {what}: {share:.1f} % of pixels alike in {b.name} and on Linux")
     if share < 97:
-        raise Failure(f"{what} looks different in the browser ({share:.1f} %)")
+        raise Failure(f"{what} looks different in {b.name} ({share:.1f} %)")
 
 
-def pupil(b, described, linux):
+def pupil(b, described, server, linux):
     """What a pupil does in an Arabic browser: the page loading, the welcome, the calculator,
     an error, the contact buttons, the menu, the farewell, the ended page, a start again."""
     # A slow network first, so that the loading line is seen with its progress.
-    b.send("Network.emulateNetworkConditions", offline=False, latency=20,
-           downloadThroughput=6_000_000, uploadThroughput=1_000_000)
+    server.rate = 6_000_000
     b.navigate(b.url)
     line = until("the loading line", lambda: (lambda t: any(c in t for c in "%٪") and t)(
         b.line()))
     if not line.startswith("جارٍ تحميل كوزماط"):
         raise Failure(f"while loading the page says {line!r}")
     b.shot("loading.png")
-    b.send("Network.emulateNetworkConditions", offline=False, latency=0, downloadThroughput=-1,
-           uploadThroughput=-1)
-    print(f"  loading: {line!r}; welcome box drawn {b.load():.2f} s after navigation, start "
-          f"window {b.start():.2f} s after Return (the files in the browser's cache)")
+    server.rate = None
+    b.figures["welcome"] = b.load()
+    print(f"  loading: {line!r}; welcome box drawn {b.figures['welcome']:.2f} s after "
+          f"navigation, start window {b.start():.2f} s after Return (the files in the "
+          "browser's cache)")
     form = next(w for w in described["windows"] if w["caption"] == START)
-    alike("the start window", b.part("start.png", START, (0, 0, *form["size"])),
+    alike(b, "the start window", b.part("start.png", START, (0, 0, *form["size"])),
           os.path.join(linux, "start-window.png"))
 
     calcs = {c["option"]["accessibleName"]: c for c in described["calculators"]
@@ -163,7 +182,7 @@ def pupil(b, described, linux):
         b.compute(START, calcs[operation]["button"], expected)
     print("  ٧ and 2: + 9, - 5, × 14, ÷ 3.5")
     result = b.part("result.png", START, division["output"]["place"])
-    alike("7 ÷ 2", result, os.path.join(linux, "start-window-result.png"))
+    alike(b, "7 ÷ 2", result, os.path.join(linux, "start-window-result.png"))
 
     b.type_into(START, first, "5")
     b.type_into(START, second, "0")
@@ -220,7 +239,7 @@ def pupil(b, described, linux):
     print(f"  farewell; the page says {ENDED!r}; its button starts the program again")
 
 
-def french(b, described):
+def french(b, described, server, linux):
     """A French browser shows the comma; the close box of the last window ends the program."""
     b.load()
     b.start()
@@ -236,7 +255,7 @@ def french(b, described):
     print("  7 ÷ 2 in a French browser: 3,5; the start window's close box ends the program")
 
 
-def unable(b, described):
+def unable(b, described, server, linux):
     """Browsers without WebAssembly or WebGL are told so in Arabic."""
     for lacking, script in [("WebAssembly", "delete window.WebAssembly;"),
                             ("WebGL", "HTMLCanvasElement.prototype.getContext = () => null;")]:
@@ -249,56 +268,125 @@ def unable(b, described):
     print("  a browser without WebAssembly, and one without WebGL, are told so in Arabic")
 
 
-def phone(b, described, server):
+def phone(b, described, server, linux):
     """A phone held upright with a touch screen: installable, the number pad, the live region,
-    windows wider than the page scrolled; then the page again with the server gone."""
+    windows wider than the page scrolled; then the page again with the server gone. In an
+    engine whose driver cannot touch, a small window used with a mouse and keys."""
     b.load()
     b.start()
-    if b.send("Page.getAppManifest")["errors"] or \
-            b.send("Page.getInstallabilityErrors")["installabilityErrors"]:
+    if b.installable() is False:
         raise Failure("the manifest is refused, or the page cannot be installed")
-    b.send("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+    press = b.tap if b.touch else b.click
     form = next(w for w in described["windows"] if w["caption"] == START)
     times = next(c for c in described["calculators"] if c["window"] == form["form"] and
                  c["option"]["accessibleName"] == "الضرب (*)")
     b.shot("start.png")
     for box, text in zip(times["inputs"], ("٢٫٥", "14")):
-        b.tap(*b.at(START, box["place"]))
-        if b.js("document.activeElement.inputMode") != "decimal":
+        press(*b.at(START, box["place"]))
+        if b.touch and b.js("document.activeElement.inputMode") != "decimal":
             raise Failure("a tapped box gives the focus to no field with a number pad")
-        b.send("Input.insertText", text=text)
+        b.type(text)
         b.shot(f"typed-{text}.png")
-    b.tap(*b.at(START, times["option"]["place"]))
+    press(*b.at(START, times["option"]["place"]))
     # The start window is wider than the page: its button, and the menu's right column, are
     # reached by scrolling it.
-    b.send("Input.dispatchMouseEvent", type="mouseWheel", x=180, y=300, deltaX=600, deltaY=0)
+    b.wheel(180, 300, 600, 0)
     hidden = form["size"][0] - b.size[0] + 8
     since = len(b.told("say"))
     place = times["button"]["place"]
-    b.tap(*b.at(START, (place[0] - hidden, *place[1:])))
+    press(*b.at(START, (place[0] - hidden, *place[1:])))
     b.hear("النتيجة 35", since)
     if b.js("document.getElementById('spoken').textContent") != "النتيجة 35" or \
             b.js("document.getElementById('screen').ariaLabel") != START:
         raise Failure("the live region or the canvas's label tell something else")
-    print("  installable; ٢٫٥ and 14 on the number pad: × 35, in the live region")
+    print(("  installable; " if b.installable() else "  ") +
+          ("٢٫٥ and 14 on the number pad" if b.touch else "٢٫٥ and 14 typed (no touch)") +
+          ": × 35, in the live region")
     square = next(w for w in described["windows"] if w["form"] == "المربع")
     menu = square["menuButton"]["place"]
-    b.tap(*b.at(START, (menu[0] - hidden, *menu[1:])))
-    b.opens(square["caption"])
-    b.send("Input.dispatchMouseEvent", type="mouseWheel", x=180, y=300, deltaX=600, deltaY=0)
+    press(*b.at(START, (menu[0] - hidden, *menu[1:])))
+    x, y = b.opens(square["caption"])
+    colour = SHAPES[square["form"]]["colour"].lower()
+    until("the square's window drawn", lambda: b.pixel(x + 2, y + 2) == colour)
+    b.wheel(180, 300, 600, 0)
     credit = next(c for c in described["contacts"] if c["window"] == "المربع" and
                   c["button"]["accessibleName"] == "المصمم")
     place = credit["button"]["place"]
     since = len(b.told("say"))
-    b.tap(*b.at(square["caption"], (place[0] - hidden, *place[1:])))
+    press(*b.at(square["caption"], (place[0] - hidden, *place[1:])))
     b.hear(credit["text"], since)
     b.shot("square-scrolled.png")
-    until("the program kept", lambda: b.js("caches.keys().then(k => k.length)") and b.js(
-        "navigator.serviceWorker.ready.then(r => !!r.active)"))
+    kept(b)
     server.shutdown()
     server.server_close()
-    print(f"  {square['caption']} at 360 x 740, scrolled to its bottom row's end; with the "
-          f"server gone, the welcome box drawn {b.load():.2f} s after navigation")
+    print(f"  {square['caption']} at {b.size[0]} x {b.size[1]}, scrolled to its bottom row's "
+          f"end; with the server gone, the welcome box drawn {b.load():.2f} s after navigation")
+
+
+def kept(b):
+    """Waits for the page kept for the next visit: its service worker active, its files kept."""
+    return until("the program kept", lambda: b.js(
+        "navigator.serviceWorker.ready.then(r => !!r.active)") and b.js("caches.keys()"))
+
+
+def versions(b, described, server, linux):
+    """A new version on the server meets no old one: the visit after it came runs the kept
+    version whole, the one after that the new one whole."""
+    def visit(expected):
+        b.load()
+        b.start()
+        if b.running() != [expected, expected]:
+            raise Failure(f"expected version {expected} whole, the page and the program are "
+                          f"{b.running()}")
+    with open(os.path.join(server.folder, "index.html"), encoding="utf-8") as f:
+        old = re.search(r'data-version="([^"]+)"', f.read())[1]
+    visit(old)
+    first = kept(b)
+    # The new version: the same files but its version, and its service worker's set.
+    new = old[:-1] + ("1" if old[-1] != "1" else "2")
+    folder = os.path.join(b.out, "new")
+    shutil.copytree(server.folder, folder)
+    for name in ("index.html", "kozmat.wasm"):
+        with open(os.path.join(folder, name), "rb") as f:
+            data = f.read()
+        mark = f'data-version="{old}"' if name == "index.html" else old
+        if data.count(mark.encode()) != 1:
+            raise Failure(f"{name} holds {data.count(mark.encode())} times {mark!r}, not once")
+        with open(os.path.join(folder, name), "wb") as f:
+            f.write(data.replace(mark.encode(), mark.replace(old, new).encode()))
+    for name in os.listdir(folder):  # served as they are: the old version's copies go
+        if name.endswith((".br", ".gz")):
+            os.remove(os.path.join(folder, name))
+    page = os.path.join(here, "..", "..", "src", "platform", "web")
+    files = sorted(f for f in os.listdir(folder) if f not in ("sw.js", "page-files"))
+    subprocess.run(["cmake", f"-DDIR={folder}", f"-DIN={os.path.join(page, 'sw.js.in')}",
+                    f"-DFILES={';'.join(files)}", "-P", os.path.join(page, "kept.cmake")],
+                   check=True)
+    server.folder = folder
+    visit(old)
+    until("the new version kept instead", lambda: (lambda k: len(k) == 1 and k != first)(
+        kept(b)))
+    visit(new)
+    print(f"  {old} used and kept; {new} on the server: the next visit runs {old} whole, the "
+          f"one after {new} whole")
+
+
+def quirks(b, described, server, linux):
+    """A browser's odd answers, given before the program starts: the program works on."""
+    robust.quirks(b, described)
+
+
+def strict(b, described, server, linux):
+    """The pupil's whole session, the page served under a school's strict policy."""
+    robust.strict(b, described, server, linux, pupil)
+
+
+def c_locale(b, described, server, linux):
+    """A browser whose language is "C": 7 ÷ ٢ = 3.5 and 5 ÷ 0 error 11's box all the same."""
+    if b.js("navigator.language") != "C":
+        raise Failure(f"the language is {b.js('navigator.language')!r}, not 'C'")
+    robust.computes(b, described)
+    print("  language 'C': 3.5, error 11")
 
 
 def packed(site):
@@ -316,29 +404,54 @@ def packed(site):
 
 
 def main():
-    archive, described, linux, out = sys.argv[1:5]
+    engine, archive, described, linux, out = sys.argv[1:6]
+    Engine = ENGINES[engine]
     shutil.rmtree(out, ignore_errors=True)
     with zipfile.ZipFile(archive) as z:
         z.extractall(os.path.join(out, "site"))
     with open(described, encoding="utf-8") as f:
         described = json.load(f)
     site = os.path.join(out, "site", os.listdir(os.path.join(out, "site"))[0])
+    figures, failed = {}, []
     try:
         packed(site)
-        for session, args, language, size in [
-                (pupil, [linux], "ar", (1280, 900)), (french, [], "fr-FR", (1280, 900)),
-                (unable, [], "ar", (1280, 900)), (phone, [], "ar", (360, 740))]:
-            print(f"{session.__name__}:", flush=True)
-            os.makedirs(os.path.join(out, session.__name__))
-            server, url = serve(site)  # its own, which the phone's session stops
-            with Browser(os.path.join(out, session.__name__), url, language, size) as b:
-                session(b, described, *args, *([server] if session is phone else []))
-                b.clean()
-            server.shutdown()
     except Failure as failure:
         print(f"FAIL: {failure}")
+        failed.append("packed")
+    desk = (1280, 900)
+    sessions = [(pupil, "ar", desk), (french, "fr-FR", desk), (unable, "ar", desk),
+                (phone, "ar", (360, 740)), (versions, "ar", desk), (quirks, "ar", desk),
+                (strict, "ar", desk)]
+    if engine == "webkit":
+        sessions.append((c_locale, "ar", desk))
+    for session, language, size in sessions:
+        print(f"{session.__name__}:", flush=True)
+        began = time.monotonic()
+        os.makedirs(os.path.join(out, session.__name__))
+        server, url = serve(site)  # its own, which the phone's session stops
+        try:
+            # WebKitGTK in the C library's own locale gives pages the language "C" (LANG=C
+            # itself gives "en-US").
+            env = {"LANG": "C.UTF-8"} if session is c_locale else None
+            with Engine(os.path.join(out, session.__name__), language, size, RECORD,
+                        session is phone, env) as browser, Program(browser, url) as b:
+                session(b, described, server, linux)
+                b.clean()
+                # The first session's figures: the strict policy's runs the pupil's again.
+                figures = {**b.figures, "version": browser.version, **figures}
+            print(f"  ({time.monotonic() - began:.0f} s, no error in the page)")
+        except Failure as failure:
+            # The sessions after it still run: what else fails in this engine is seen too.
+            print(f"FAIL: {session.__name__}: {failure}")
+            failed.append(session.__name__)
+        server.shutdown()
+    if failed:
+        print(f"FAIL: in {Engine.name}, {', '.join(failed)}")
         sys.exit(1)
-    print(f"PASS: the program in Chromium, as a pupil uses it; screenshots in {out}")
+    print(f"PASS: the program in {Engine.name} {figures['version']}, as a pupil uses it: start "
+          f"window {figures['the start window']:.1f} % and 7 ÷ 2 {figures['7 ÷ 2']:.1f} % of "
+          f"pixels alike Linux; welcome box {figures['welcome']:.2f} s after navigation; no "
+          f"error in the page; screenshots in {out}")
 
 
 if __name__ == "__main__":

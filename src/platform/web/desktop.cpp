@@ -16,7 +16,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
-#include <emscripten/emscripten.h>
 #include <emscripten/html5.h>
 #include <emscripten/val.h>
 #include <string>
@@ -41,7 +40,7 @@ using web::tellPage;
 // opens where a desktop would put it, one title bar further down and right than the last (from
 // the top left again when it would no longer fit), and when the active window goes, the window
 // active before it becomes active again. As on a desktop, the program ends when its last window
-// closes.
+// closes: the page says so, and Qt is not asked to quit (see quit()).
 class WindowManager : public QObject {
 public:
     explicit WindowManager(QObject* parent) : QObject(parent) {
@@ -63,9 +62,8 @@ protected:
         auto* widget = qobject_cast<QWidget*>(object);
         if (!widget || !widget->isWindow())
             return false;
-        if (event->type() == QEvent::Show && widget->windowType() == Qt::Window &&
-            !QGuiApplication::quitOnLastWindowClosed()) {
-            QGuiApplication::setQuitOnLastWindowClosed(true);
+        if (event->type() == QEvent::Show && widget->windowType() == Qt::Window && !shown_) {
+            shown_ = true;
             connect(qApp, &QGuiApplication::lastWindowClosed, this,
                     [] { tellPage("kozmat-ended"); });
         }
@@ -107,6 +105,7 @@ private:
     }
 
     int placed_ = 0;
+    bool shown_ = false;
     QList<QPointer<QWindow>> recent_;
 };
 
@@ -127,23 +126,25 @@ bool findDisplay() {
 int run(const std::function<void()>& start) {
     // The welcome box closing before any window is shown is not the last window closing (on a
     // desktop it closes before the event loop runs): the program ends with its last window
-    // once it has shown one (WindowManager).
+    // once it has shown one (WindowManager). Qt never quits by itself here (see quit()).
     QGuiApplication::setQuitOnLastWindowClosed(false);
     qApp->installEventFilter(new WindowManager(qApp));
+    // Beside the page's own version (index.html): a page and a program of two versions, which
+    // the service worker must never bring together, can be told apart.
+    emscripten::val::global("document")["documentElement"]["dataset"].set("program",
+                                                                          KOZMAT_VERSION);
     web::followTyping();
+    web::presentControls();
     start();
-    // Qt hands the browser the loop by a JavaScript exception thrown from inside exec(), which
-    // leaves exec()'s frame, with Qt's event loop in it, where it is. Thrown through a call that
-    // can throw C++ exceptions (main's, here), the stack is taken back on the way out and the
-    // event loop written over later, until ending the program reads it (a fault that moved
-    // with how Qt is compiled): so exec() runs from the browser's own loop, with nothing of
-    // ours between, and main leaves now, its frame kept.
-    emscripten_async_call([](void*) { QApplication::exec(); }, nullptr, 0);
-    emscripten_exit_with_live_runtime();
+    // Hands the browser the loop: returns nothing, the page runs the program from now on.
+    return QApplication::exec();
 }
 
 void quit() {
-    QCoreApplication::exit(0);
+    // Only the page ends: its loop is the browser's, and Qt's exit would end event loops that
+    // are no more. exec() left its loop on the unwound stack when it handed the browser the
+    // loop, and exit() then wrote through what another call had put there (memory out of
+    // bounds, now and then, in every engine). The program stays idle until the page loads anew.
     tellPage("kozmat-ended");
 }
 

@@ -30,8 +30,11 @@
   const megabytes = new Intl.NumberFormat("ar", { maximumFractionDigits: 1 });
   const programBytes = Number(progress.dataset.programBytes) || 0;
   const fetchAll = window.fetch.bind(window);
+  // A page being left stops its downloads before it goes: their errors, told a second later,
+  // are told only where the page stays.
+  const later = (error) => new Promise((_, fail) => setTimeout(() => fail(error), 1000));
   window.fetch = async function (resource, options) {
-    const response = await fetchAll(resource, options);
+    const response = await fetchAll(resource, options).catch(later);
     if (!String(resource).endsWith(".wasm") || !response.ok || !response.body)
       return response;
     const compressed = response.headers.has("Content-Encoding");
@@ -41,7 +44,7 @@
     let arrived = 0;
     const counted = new ReadableStream({
       async pull(controller) {
-        const { done, value } = await reader.read();
+        const { done, value } = await reader.read().catch(later);
         if (done) {
           controller.close();
           return;
@@ -69,32 +72,118 @@
       screen.focus({ preventScroll: true });
   }
 
-  const loader = QtLoader({
-    canvasElements: [screen],
-    showLoader(state) {
-      if (state === "Compiling")
-        say("جارٍ تجهيز كوزماط…", { showProgress: true });
-    },
-    showCanvas() {
-      message.hidden = true;
-      screen.style.display = "block";
-      keepKeyboard();
-      // Kept for the next visit, with or without network (sw.js), once the program runs: its
-      // files are then in the browser's cache, and keeping them downloads nothing again. A
-      // browser that cannot keep them (a page served from another machine without HTTPS)
-      // loads them from the server each time.
-      if ("serviceWorker" in navigator)
-        navigator.serviceWorker.register("sw.js").catch(() => {});
-    },
-    showError() {
-      say("تعذّر تحميل كوزماط. تحقّق من الاتصال ثم أعد تحميل الصفحة.", { offerRestart: true });
-    },
-    showExit() {
-      say("توقّف كوزماط بسبب خطأ.", { offerRestart: true });
-    },
-  });
+  // Qt asks the browser for the clipboard's permissions at start and never reads the answer: a
+  // browser that does not know the permission rejects (WebKit), and the rejection, handled by
+  // no one, reaches the console; one that throws would stop the program. Either is taken as a
+  // refusal here, which changes nothing else.
+  const permissions = navigator.permissions;
+  if (permissions && typeof permissions.query === "function") {
+    const query = permissions.query.bind(permissions);
+    permissions.query = function (descriptor) {
+      let answer;
+      try {
+        answer = Promise.resolve(query(descriptor));
+      } catch (error) {
+        answer = Promise.reject(error);
+      }
+      answer.catch(() => {});
+      return answer;
+    };
+  }
 
-  if (!loader.canLoadQt) {
+  // Kept for the next visit, with or without network (sw.js), once the program runs: its files
+  // are then in the browser's cache, and keeping them downloads nothing again. A browser that
+  // cannot keep them (no service workers; a page served from another machine without HTTPS;
+  // cookies blocked, where even asking throws) loads them from the server each time.
+  function keep() {
+    try {
+      navigator.serviceWorker.register("sw.js").catch(() => {});
+    } catch (refused) {
+      // Nothing kept.
+    }
+  }
+
+  function canRun() {
+    if (typeof WebAssembly !== "object")
+      return false;
+    try {
+      const canvas = document.createElement("canvas");
+      return !!(window.WebGLRenderingContext &&
+                (canvas.getContext("webgl") || canvas.getContext("experimental-webgl")));
+    } catch (error) {
+      return false;
+    }
+  }
+
+  function script(file) {
+    return new Promise((loaded, failed) => {
+      const element = document.createElement("script");
+      element.src = file;
+      element.onload = loaded;
+      element.onerror = () => failed(new Error(file));
+      document.body.append(element);
+    });
+  }
+
+  async function compile(file) {
+    const response = await fetch(file);
+    if (!response.ok)
+      throw new Error(`${file}: ${response.status}`);
+    try {
+      return await WebAssembly.compileStreaming(response);
+    } catch (error) {
+      // Sent with another type than application/wasm: compiled once it has all arrived.
+      say("جارٍ تجهيز كوزماط…", { showProgress: true });
+      return WebAssembly.compile(await response.arrayBuffer());
+    }
+  }
+
+  // The program, loaded as Qt's own loader does, but with kozmat.js run as the script file it
+  // is: Qt's loader builds it from its text (eval), which a strict Content-Security-Policy
+  // refuses. kozmat.wasm is compiled while it downloads.
+  let program;
+  function stopped(why) {
+    say("توقّف كوزماط بسبب خطأ.", { offerRestart: true });
+    console.error(why);
+  }
+  async function start() {
+    let compiled;
+    try {
+      [compiled] = await Promise.all([compile("kozmat.wasm"), script("kozmat.js")]);
+    } catch (error) {
+      say("تعذّر تحميل كوزماط. تحقّق من الاتصال ثم أعد تحميل الصفحة.", { offerRestart: true });
+      return;
+    }
+    createQtAppInstance({
+      qtContainerElements: [screen],
+      qtFontDpi: 96,
+      instantiateWasm(imports, instantiated) {
+        WebAssembly.instantiate(compiled, imports)
+          .then((instance) => instantiated(instance, compiled)).catch(stopped);
+        return {};
+      },
+      // Said as main() starts; the canvas is shown once it has returned, as Qt's loader does.
+      setStatus(text) {
+        if (text.startsWith("Running"))
+          setTimeout(() => {
+            message.hidden = true;
+            screen.style.display = "block";
+            keepKeyboard();
+            keep();
+          }, 0);
+      },
+      print() {},
+      printErr() {},
+      onAbort: stopped,
+      // The program may end with 0 and leave the page running (the farewell).
+      quit(code, why) {
+        if (code !== 0)
+          stopped(why);
+      },
+    }).then((instance) => { program = instance; }, stopped);
+  }
+
+  if (!canRun()) {
     say("لا يعمل كوزماط في هذا المتصفح: فهو يحتاج إلى WebAssembly وWebGL. " +
         "افتح الصفحة في نسخة حديثة من Chrome أو Edge أو Firefox أو Safari.");
     return;
@@ -115,7 +204,6 @@
   });
   pad.addEventListener("beforeinput", (event) => {
     event.preventDefault();
-    const program = loader.module();
     if (!program)
       return;
     if (event.inputType === "insertLineBreak" || event.inputType === "insertParagraph")
@@ -128,7 +216,6 @@
   const padKeys = ["Backspace", "Delete", "Enter", "Tab", "Escape", "ArrowLeft", "ArrowRight",
                    "ArrowUp", "ArrowDown", "Home", "End"];
   pad.addEventListener("keydown", (event) => {
-    const program = loader.module();
     if (program && padKeys.includes(event.key)) {
       event.preventDefault();
       program.kozmatKey(event.key);
@@ -140,20 +227,89 @@
     if (!(typing && touchScreen()))
       keepKeyboard();
   });
-  // A screen reader sees nothing inside the canvas: it is told the window in front, and each
+  // A screen reader sees nothing of what Qt draws: it is told the window in front, and each
   // result and message the program shows.
   const spoken = document.getElementById("spoken");
   document.addEventListener("kozmat-window", (event) => {
     screen.setAttribute("aria-label", event.detail);
   });
+  let unsaid = 0;
   document.addEventListener("kozmat-say", (event) => {
-    // A new element each time, so that the same text twice is said twice.
+    // A new element each time, so that the same text twice is said twice. Once said it leaves
+    // the page, so that reading the page later finds no message long gone.
     const line = document.createElement("p");
     line.textContent = event.detail;
     spoken.replaceChildren(line);
+    clearTimeout(unsaid);
+    unsaid = setTimeout(() => line.remove(), 2000);
+  });
+  // The controls of the window in front, inside the canvas (its fallback content, which is
+  // what a screen reader reads of it): made when the window comes in front, changed in place
+  // after, and the canvas points at the one with the focus as its active descendant. Elements
+  // made anew on each move, or kept outside the canvas, are not heard (controls.cpp tells
+  // what each is).
+  let elements = new Map();
+  function update(element, told) {
+    element.setAttribute("role", told.role);
+    element.setAttribute("aria-label", told.name);
+    const states = { "aria-description": told.description, "aria-checked": told.checked,
+                     "aria-disabled": told.disabled, "aria-readonly": told.readonly };
+    for (const [name, value] of Object.entries(states)) {
+      if (value === undefined)
+        element.removeAttribute(name);
+      else
+        element.setAttribute(name, String(value));
+    }
+    if (told.value !== undefined)
+      element.textContent = told.value;
+  }
+  function make(told, kept) {
+    const element = elements.get(told.id) ?? document.createElement("div");
+    element.id = told.id;
+    element.lang = "ar";
+    element.dir = "rtl";
+    update(element, told);
+    kept.set(told.id, element);
+    return element;
+  }
+  document.addEventListener("kozmat-controls", (event) => {
+    // The same window told again (a control shown or hidden) keeps the elements it had.
+    const kept = new Map();
+    const shown = event.detail ? JSON.parse(event.detail) : { controls: [] };
+    const frame = document.createElement("div");
+    // Qt makes its canvas editable, for typing; the controls are not text to edit.
+    frame.contentEditable = "false";
+    frame.lang = "ar";
+    frame.dir = "rtl";
+    frame.replaceChildren(...shown.controls.map((told) => make(told, kept)));
+    if (shown.role) {
+      // A message box: named by its title, described by its text.
+      const said = document.createElement("p");
+      said.id = "kozmat-said";
+      said.textContent = shown.description;
+      frame.prepend(said);
+      frame.setAttribute("role", shown.role);
+      frame.setAttribute("aria-label", shown.name);
+      frame.setAttribute("aria-describedby", said.id);
+    }
+    elements = kept;
+    screen.replaceChildren(frame);
+  });
+  document.addEventListener("kozmat-control", (event) => {
+    const told = JSON.parse(event.detail);
+    const element = elements.get(told.id);
+    if (element)
+      update(element, told);
+  });
+  document.addEventListener("kozmat-focus", (event) => {
+    if (event.detail)
+      screen.setAttribute("aria-activedescendant", event.detail);
+    else
+      screen.removeAttribute("aria-activedescendant");
   });
   document.addEventListener("kozmat-ended", () => {
     say("انتهى كوزماط. مع السلامة.", { offerRestart: true });
   });
-  loader.loadEmscriptenModule("kozmat");
+  // What the program throws as it starts stops it too.
+  start().catch(stopped);
 })();

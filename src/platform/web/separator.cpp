@@ -4,29 +4,34 @@
 #include "platform/separator.h"
 
 #include <QString>
-#include <emscripten/val.h>
+#include <emscripten.h>
+
+// The point of the browser's language as its own number format writes it in Latin digits, the
+// digits of our results: "," for fr and de, "." for ar and en; 0 for none. Arabic digits would
+// bring the Arabic separator "٫", which next to Latin digits follows no convention. Asked in
+// JavaScript, where a tag Intl refuses (a WebKit started in the C locale says "C") can be
+// caught: thrown through a call from C++, it would end the calculation that asked.
+// clang-format off
+EM_JS(int, browserDecimalPoint, (), {
+    // Without a language Intl would take its own default, which is not the pupil's.
+    const language = navigator.language;
+    if (typeof language !== "string")
+        return 0;
+    try {
+        const format = new Intl.NumberFormat(language, { numberingSystem: "latn" });
+        const point = format.formatToParts(1.5).find((part) => part.type === "decimal");
+        return point && point.value.length === 1 ? point.value.charCodeAt(0) : 0;
+    } catch (refused) {
+        return 0;
+    }
+});
+// clang-format on
 
 namespace platform {
 
 QString systemSeparator() {
-    // The point of the browser's language as its own number format writes it in Latin digits,
-    // the digits of our results: "," for fr and de, "." for ar and en. Arabic digits would bring
-    // the Arabic separator "٫", which next to Latin digits follows no convention.
-    using emscripten::val;
-    const val language = val::global("navigator")["language"];
-    const val intl = val::global("Intl");
-    if (!language.isString() || intl.isUndefined())
-        return {};
-    val options = val::object();
-    options.set("numberingSystem", val("latn"));
-    const val parts =
-        intl["NumberFormat"].new_(language, options).call<val>("formatToParts", val(1.5));
-    const int count = parts["length"].as<int>();
-    for (int i = 0; i < count; ++i) {
-        if (parts[i]["type"].as<std::string>() == "decimal")
-            return QString::fromStdString(parts[i]["value"].as<std::string>());
-    }
-    return {};
+    const int point = browserDecimalPoint();
+    return point ? QString(QChar(point)) : QString();
 }
 
 } // namespace platform
