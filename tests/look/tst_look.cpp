@@ -8,6 +8,8 @@
 #include "app/application.h"
 #include "look/framestyle.h"
 #include "look/look.h"
+#include "numeric/runtimeerror.h"
+#include "windows/contact.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -90,6 +92,57 @@ private slots:
         QVERIFY(!runs.isEmpty());
         for (const QGlyphRun& run : runs) {
             QCOMPARE(run.rawFont().familyName(), family);
+            QVERIFY(!run.glyphIndexes().contains(0)); // no missing-glyph box
+        }
+    }
+
+    // Every text the program shows: each window's title and captions, the contact texts, the
+    // error messages. Each drawn whole from the program's fonts, as the build cuts them down
+    // (a character the cut lacks is a missing-glyph box where the system's fonts are hidden:
+    // tst_look_without_fonts).
+    void textsInOwnFonts_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QFont>("font");
+        const auto add = [](const QString& name, const QString& text, const QFont& font) {
+            if (!text.trimmed().isEmpty())
+                QTest::newRow(qPrintable(name)) << text << font;
+        };
+        for (QWidget* w : windows) {
+            add(w->objectName() + u"/title"_qs, w->windowTitle(), QApplication::font());
+            for (QWidget* c : w->findChildren<QWidget*>()) {
+                const auto* label = qobject_cast<QLabel*>(c);
+                const auto* button = qobject_cast<QAbstractButton*>(c);
+                const auto* frame = qobject_cast<QGroupBox*>(c);
+                add(w->objectName() + u'/' + c->objectName(),
+                    label    ? label->text()
+                    : button ? button->text()
+                    : frame  ? frame->title()
+                             : u""_qs,
+                    c->font());
+            }
+        }
+        using windows::Contact;
+        for (Contact contact : {Contact::Credit, Contact::Email, Contact::Website})
+            add(u"contact %1"_qs.arg(int(contact)), windows::contactText(contact),
+                QApplication::font());
+        using numeric::RuntimeError;
+        for (const RuntimeError& error : {RuntimeError::overflow(), RuntimeError::outOfMemory(),
+                                          RuntimeError::divisionByZero(), RuntimeError::internal()})
+            add(u"error %1"_qs.arg(error.number), error.message(), QApplication::font());
+    }
+    void textsInOwnFonts() {
+        QFETCH(QString, text);
+        QFETCH(QFont, font);
+        QTextLayout layout(text, font);
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        const QList<QGlyphRun> runs = layout.glyphRuns();
+        QVERIFY(!runs.isEmpty());
+        for (const QGlyphRun& run : runs) {
+            const QString family = run.rawFont().familyName();
+            QVERIFY2(family == u"Noto Sans Arabic UI" || family == u"Noto Sans",
+                     qPrintable(family));
             QVERIFY(!run.glyphIndexes().contains(0)); // no missing-glyph box
         }
     }
