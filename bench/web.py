@@ -15,6 +15,7 @@ worker's copy. Writes its section of bench/results.md.
 Usage: web.py BUILD-WEB RESULTS RUNS
 """
 
+import os
 import shutil
 import statistics
 import subprocess
@@ -96,7 +97,7 @@ def main():
     servers = {(name, served): serve(str(site), **options) for name, site in sites.items()
                for served, options in [("brotli", {}),
                                        ("gzip", dict(compress=True, encodings=()))]}
-    measured = {}
+    measured, load = {}, os.getloadavg()[0]
     for i in range(runs + 1):  # the first of each warms the machine and is not counted
         for line, _, conditions in LINES:
             for name in sites:
@@ -127,7 +128,11 @@ def main():
     ratio = {line: median("program", line, 0) / median("floor", line, 0) for line, *_ in LINES}
     brotli, gzip = median("program", "fast", 1), median("program", "gzip", 1)
     mobile = median("program", "mobile", 0)
+    commit = subprocess.run(["git", "-C", str(build.parent), "rev-parse", "--short", "HEAD"],
+                            capture_output=True, text=True).stdout.strip() or "an unknown commit"
     lines = [SECTION, "",
+             f"Run on {time.strftime('%Y-%m-%d %H:%M')} from `{commit}`; load average (1 min) "
+             f"{load:.2f} at the start, {os.getloadavg()[0]:.2f} at the end. "
              f"Headless Chromium, {runs} runs of each alternating, medians; a browser that has "
              "never seen the page, then the same browser again (the service worker's copy). "
              "Served as the README says: the precompressed copies the browser takes (brotli); "
