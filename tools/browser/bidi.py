@@ -12,7 +12,7 @@ import base64, json, os, shutil, socket, subprocess, tempfile  # noqa: E401
 import websocket
 
 import actions
-from browser import DRAWN, Browser, Failure, display, until
+from browser import DRAWN, Browser, Failure, Messages, display, until
 
 # A fresh profile's preferences: nothing of Firefox's own reaches for the network (this
 # machine's is closed, and a school's may be), no first-run pages, no session restored. The
@@ -33,7 +33,7 @@ PREFERENCES = {
 }
 
 
-class Firefox(actions.Performing, Browser):
+class Firefox(actions.Performing, Messages, Browser):
     name = "Firefox"
 
     def start(self, language, script, touch, env):
@@ -63,7 +63,7 @@ class Firefox(actions.Performing, Browser):
                                                    suppress_origin=True)
             except OSError:
                 return None
-        self.ws, self.next_id = until("Firefox", connect, 60), 0
+        self.ws = until("Firefox", connect, 60)
         self.version = self.send("session.new", capabilities={})["capabilities"]["browserVersion"]
         self.send("session.subscribe", events=["log.entryAdded"])
         self.context = self.send("browsingContext.getTree")["contexts"][0]["context"]
@@ -72,19 +72,10 @@ class Firefox(actions.Performing, Browser):
         if script:
             self.add_script(script)
 
-    def send(self, method, **params):
-        self.next_id += 1
-        self.ws.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
-        while True:
-            m = json.loads(self.ws.recv())
-            if m.get("id") == self.next_id:
-                if m.get("type") == "error":
-                    raise Failure(f"{method}: {m['error']}: {m.get('message')}")
-                return m.get("result", {})
-            if m.get("method") == "log.entryAdded":
-                p = m["params"]
-                self.console.append((p.get("method") if p.get("method") == "assert" else
-                                     p["level"], p.get("text") or ""))
+    def event(self, name, p):
+        if name == "log.entryAdded":
+            self.console.append((p.get("method") if p.get("method") == "assert" else p["level"],
+                                 p.get("text") or ""))
 
     def navigate(self, url):
         # Returns once the new page's own scripts have run, as Chromium's navigation does.

@@ -5,12 +5,32 @@ a local web server, waiting for a condition, the private X display of a run, and
 every engine's driver offers. One module per protocol: devtools.py (Chromium, the DevTools
 protocol), bidi.py (Firefox, WebDriver BiDi), webdriver.py (WebKitGTK, W3C WebDriver).
 """
-import atexit, functools, gzip, http.server, os, subprocess, sys, threading  # noqa: E401
-import time, zlib  # noqa: E401
+import atexit, functools, gzip, http.server, json, os, subprocess, sys  # noqa: E401
+import threading, time, zlib  # noqa: E401
 
 
 class Failure(Exception):
     pass
+
+
+class Messages:
+    """Commands as JSON messages over the driver's WebSocket (self.ws), as the DevTools protocol
+    and WebDriver BiDi both have them: each waits for its answer, and whatever comes before that
+    is an event, given to event(NAME, PARAMS)."""
+    next_id = 0
+
+    def send(self, method, **params):
+        self.next_id += 1
+        self.ws.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
+        while True:
+            m = json.loads(self.ws.recv())
+            if m.get("id") != self.next_id:
+                self.event(m.get("method"), m.get("params", {}))
+            elif "error" in m:
+                raise Failure(f"{method}: {m['error']}" + (f": {m['message']}" if "message" in m
+                                                             else ""))
+            else:
+                return m.get("result", {})
 
 
 def until(what, condition, timeout=30):

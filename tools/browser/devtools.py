@@ -13,10 +13,10 @@ import urllib.request
 
 import websocket
 
-from browser import Browser, Failure, serve, until
+from browser import Browser, Failure, Messages, serve, until
 
 
-class Chromium(Browser):
+class Chromium(Messages, Browser):
     name = "Chromium"
 
     def __init__(self, *args, shown=False, **kwargs):
@@ -27,7 +27,7 @@ class Chromium(Browser):
 
     def start(self, language, script, touch, env):
         out, size = self.out, self.size
-        self.wire, self.next_id, self.proc = 0, 0, None
+        self.wire, self.proc = 0, None
         self.profile = tempfile.mkdtemp()
         with socket.socket() as s:
             s.bind(("127.0.0.1", 0))
@@ -80,25 +80,16 @@ class Chromium(Browser):
     def remove_script(self, added):
         self.send("Page.removeScriptToEvaluateOnNewDocument", identifier=added)
 
-    def send(self, method, **params):
-        self.next_id += 1
-        self.ws.send(json.dumps({"id": self.next_id, "method": method, "params": params}))
-        while True:
-            m = json.loads(self.ws.recv())
-            if m.get("id") == self.next_id:
-                if "error" in m:
-                    raise Failure(f"{method}: {m['error']}")
-                return m.get("result", {})
-            p, event = m.get("params", {}), m.get("method")
-            if event == "Runtime.consoleAPICalled":
-                self.console.append((p["type"], " ".join(str(a.get("value", a.get(
-                    "description"))) for a in p["args"])))
-            elif event == "Runtime.exceptionThrown":
-                self.console.append(("error", json.dumps(p["exceptionDetails"])[:300]))
-            elif event == "Log.entryAdded":
-                self.console.append((p["entry"]["level"], p["entry"]["text"]))
-            elif event == "Network.loadingFinished":
-                self.wire += p["encodedDataLength"]
+    def event(self, event, p):
+        if event == "Runtime.consoleAPICalled":
+            self.console.append((p["type"], " ".join(str(a.get("value", a.get(
+                "description"))) for a in p["args"])))
+        elif event == "Runtime.exceptionThrown":
+            self.console.append(("error", json.dumps(p["exceptionDetails"])[:300]))
+        elif event == "Log.entryAdded":
+            self.console.append((p["entry"]["level"], p["entry"]["text"]))
+        elif event == "Network.loadingFinished":
+            self.wire += p["encodedDataLength"]
 
     def js(self, expression):
         r = self.send("Runtime.evaluate", expression=expression, returnByValue=True,
