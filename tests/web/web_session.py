@@ -22,7 +22,7 @@ from browser import Failure, serve, until  # noqa: E402
 from devtools import Chromium  # noqa: E402
 from session import SHAPES, START  # noqa: E402  (the values typed in each shape window)
 from webdriver import WebKit  # noqa: E402
-import robust  # noqa: E402
+import accessible, robust  # noqa: E401,E402
 
 ENGINES = {"chromium": Chromium, "firefox": Firefox, "webkit": WebKit}
 
@@ -426,6 +426,8 @@ def main():
                 (strict, "ar", desk)]
     if engine == "webkit":
         sessions.append((c_locale, "ar", desk))
+    if engine == "chromium":  # the one whose accessibility tree its protocol gives
+        sessions.append((accessible.heard, "ar", desk))
     for session, language, size in sessions:
         print(f"{session.__name__}:", flush=True)
         began = time.monotonic()
