@@ -18,7 +18,7 @@ import json, os, re, shutil, subprocess, sys, time, zipfile  # noqa: E401
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path[:0] = [os.path.join(here, "..", "e2e"), os.path.join(here, "..", "..", "tools", "browser")]
 from bidi import Firefox  # noqa: E402
-from browser import Failure, serve, until  # noqa: E402
+from browser import Crashed, Failure, serve, until  # noqa: E402
 from devtools import Chromium  # noqa: E402
 from session import SHAPES, START  # noqa: E402  (the values typed in each shape window)
 from webdriver import WebKit  # noqa: E402
@@ -414,7 +414,7 @@ def main():
     with open(described, encoding="utf-8") as f:
         described = json.load(f)
     site = os.path.join(out, "site", os.listdir(os.path.join(out, "site"))[0])
-    figures, failed = {}, []
+    figures, failed, crashed = {}, [], []
     try:
         packed(site)
     except Failure as failure:
@@ -431,7 +431,7 @@ def main():
     for session, language, size in sessions:
         print(f"{session.__name__}:", flush=True)
         began = time.monotonic()
-        os.makedirs(os.path.join(out, session.__name__))
+        os.makedirs(os.path.join(out, session.__name__), exist_ok=True)
         server, url = serve(site)  # its own, which the phone's session stops
         try:
             # WebKitGTK in the C library's own locale gives pages the language "C" (LANG=C
@@ -445,9 +445,12 @@ def main():
                 figures = {**b.figures, "version": browser.version, **figures}
             print(f"  ({time.monotonic() - began:.0f} s, no error in the page)")
         except Failure as failure:
-            # The sessions after it still run: what else fails in this engine is seen too.
-            print(f"FAIL: {session.__name__}: {failure}")
-            failed.append(session.__name__)
+            # The sessions after it still run: what else fails in this engine is seen too. One
+            # whose browser crashed (the engine's fault, not the page's) runs once more, last.
+            again = isinstance(failure, Crashed) and session.__name__ not in crashed
+            print(f"{'CRASHED' if again else 'FAIL'}: {session.__name__}: {failure}")
+            (crashed if again else failed).append(session.__name__)
+            sessions += [(session, language, size)] if again else []
         server.shutdown()
     if failed:
         print(f"FAIL: in {Engine.name}, {', '.join(failed)}")

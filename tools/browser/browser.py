@@ -13,6 +13,11 @@ class Failure(Exception):
     pass
 
 
+class Crashed(Failure):
+    """The engine's process for the page died: the browser's fault, not a check the page
+    failed."""
+
+
 class Messages:
     """Commands as JSON messages over the driver's WebSocket (self.ws), as the DevTools protocol
     and WebDriver BiDi both have them: each waits for its answer, and whatever comes before that

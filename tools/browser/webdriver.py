@@ -17,7 +17,7 @@ import base64, glob, http.client, http.server, json, os, socket, subprocess  # n
 import threading, urllib.error, urllib.parse, urllib.request  # noqa: E401
 
 import actions
-from browser import DRAWN, Browser, Failure, crop, display, until
+from browser import DRAWN, Browser, Crashed, Failure, crop, display, until
 
 PRELOAD, TOLD = "/.webdriver/preload.js", "/.webdriver/told"
 # What tells the driver of the page's errors: each is sent to the proxy and kept in the page,
@@ -117,7 +117,16 @@ class WebKit(actions.Performing, Browser):
                 return json.load(r)["value"]
         except urllib.error.HTTPError as e:
             error = json.load(e)["value"]
-            raise Failure(f"{method} {path}: {error['error']}: {error.get('message')}") from None
+            what = f"{method} {path}" + (f" ({body['script'][:70]})" if "script" in (body or {})
+                                         else "")
+            message = f"{what}: {error['error']}: {error.get('message')}"
+            with open(os.path.join(self.out, "webkit.log"), errors="replace") as log:
+                lines = log.readlines()
+            # MiniBrowser's word for it; the driver itself only fails to read the answer.
+            if any("WebProcess CRASHED" in line for line in lines):
+                raise Crashed(message + "".join(f"\n  | {t.rstrip()}" for t in lines[-8:]
+                                                if t.strip())) from None
+            raise Failure(message) from None
         except urllib.error.URLError as e:
             raise ConnectionError(e.reason) from None
 
